@@ -8,7 +8,6 @@
 // No antialiasing anywhere: skins are pixel art.
 #pragma once
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -112,11 +111,15 @@ class Canvas {
   void textOutRotated90(int x, int y, const std::string& text);
 
  private:
-  QPainter& painter();
-  void applyClip(QPainter& p) const;
+  // Every Qt-drawn operation uses a painter of its own with the clip set, so
+  // that the bitmap's rows may be touched directly between operations.
+  void beginPainter(QPainter& p) const;
+  // Fills r with c through the clip.
+  void fillClipped(const Rect& r, Color c);
+  bool insideClip(int x, int y) const;
+  void plotLine(Point a, Point b);
 
   Bitmap& target_;
-  std::unique_ptr<QPainter> painter_;
   Color penColor_ = kBlack;
   int penWidth_ = 1;
   Color brushColor_ = kWhite;
