@@ -1,0 +1,119 @@
+// The application: title, main form (the first form made), the open forms,
+// minimizing and restoring all of them, the application-wide message filter,
+// the hint mechanism and the event loop.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/hint_window.h"
+#include "ui/message.h"
+
+namespace ui {
+
+class Control;
+class Form;
+class Scheduler;
+
+class Application {
+ public:
+  // The one application; needs the QApplication to exist.
+  static Application& instance();
+
+  const std::string& title() const { return title_; }
+  void setTitle(const std::string& title);
+
+  Form* mainForm() const { return mainForm_; }
+  // Open forms in the order they were made.
+  const std::vector<Form*>& forms() const { return forms_; }
+  Form* activeForm() const { return activeForm_; }
+
+  // Minimizes every visible form / brings them back.
+  void minimize();
+  void restore();
+  bool minimized() const { return minimized_; }
+  std::function<void()> onMinimize;
+  std::function<void()> onRestore;
+
+  // Sees every message taken from the queue (input, timers, posted
+  // messages), for any window of the process, before it is dispatched.
+  // Setting handled keeps it from being dispatched.
+  std::function<void(QueuedMessage& msg, bool& handled)> onMessage;
+  // Runs onMessage; true when the message is not to be dispatched.
+  bool filterMessage(QueuedMessage& msg);
+
+  // Hints: the delay before a hint shows, how long it stays, and the short
+  // delay when the pointer moves on from a shown hint to another control.
+  int hintPause() const { return hintPause_; }
+  void setHintPause(int ms) { hintPause_ = ms; }
+  int hintHidePause() const { return hintHidePause_; }
+  void setHintHidePause(int ms) { hintHidePause_ = ms; }
+  int hintShortPause() const { return hintShortPause_; }
+  void setHintShortPause(int ms) { hintShortPause_ = ms; }
+  // The hint switch. Turning it off frees the hint window; turning it on
+  // makes a new one of the current class.
+  bool showHint() const { return showHint_; }
+  void setShowHint(bool on);
+  // The class of hint windows made from now on (nullptr: the plain one).
+  void setHintWindowClass(HintWindowClass cls);
+  HintWindow* hintWindow() const { return hintWindow_.get(); }
+  bool hintShown() const { return hintShown_; }
+  Control* hintControl() const { return hintControl_; }
+  // Fired before any hint is shown; it may change the text, forbid the
+  // showing or move the hint.
+  std::function<void(std::string& hint, bool& canShow, HintInfo& info)> onShowHint;
+  void cancelHint();
+  // The clock of the hint delays (nullptr: the event loop's timers).
+  void setHintScheduler(Scheduler* scheduler);
+
+  // The event loop: run shows the main form and returns when terminate is
+  // called (or the main form closes).
+  int run();
+  void terminate(int exitCode = 0);
+  bool terminated() const { return terminated_; }
+  // Dispatches what is pending in the queue, then returns.
+  void processMessages();
+
+  // Framework notifications.
+  void formCreated(Form* f);
+  void formDestroyed(Form* f);
+  void formActivated(Form* f);
+  void formDeactivated(Form* f);
+  void controlDestroyed(Control* c);
+  // The pointer is over control c at screen point p (drives the hints).
+  void hintMouseMove(Control* c, gfx::Point p);
+  void hintInput();  // a button or key press ends a hint
+
+ private:
+  Application();
+  Scheduler& scheduler() const;
+  void startHintTimer(int ms);
+  void stopHintTimers();
+  void showHintNow();
+  void hideHintNow();
+  void makeHintWindow();
+
+  std::string title_;
+  Form* mainForm_ = nullptr;
+  Form* activeForm_ = nullptr;
+  std::vector<Form*> forms_;
+  std::vector<Form*> minimizedForms_;
+  bool minimized_ = false;
+  bool terminated_ = false;
+
+  int hintPause_ = 800;
+  int hintHidePause_ = 25000;
+  int hintShortPause_ = 50;
+  bool showHint_ = true;
+  HintWindowClass hintClass_;
+  std::unique_ptr<HintWindow> hintWindow_;
+  Scheduler* hintScheduler_ = nullptr;
+  Control* hintControl_ = nullptr;
+  bool hintShown_ = false;
+  int showTimer_ = 0;
+  int hideTimer_ = 0;
+};
+
+}  // namespace ui
