@@ -83,6 +83,11 @@ IniLines splitLines(const std::string& data) {
     start = nl + 1;
   }
   out.crlf = data.find("\r\n") != std::string::npos;
+  // The last line gets a line end when the file is written again: give it
+  // the file's own kind.
+  if (out.crlf && !data.empty() && data.back() != '\n' && data.back() != '\r') {
+    out.lines.back() += '\r';
+  }
   return out;
 }
 
