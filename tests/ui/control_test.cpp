@@ -1,0 +1,307 @@
+// Controls: hooks on the procedure, removal notices, alignment, regions,
+// opacity, enter/leave, capture and timers.
+#include <set>
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/graphic_control.h"
+#include "ui/win_control.h"
+#include "ui/window_opacity.h"
+#include "ui_test_support.h"
+
+namespace {
+
+using gfx::Rect;
+using ui::Message;
+
+class Order : public ui::MessageHook {
+ public:
+  Order(std::vector<int>& log, int tag, bool consume) : log_(log), tag_(tag), consume_(consume) {}
+  void hookMessage(Message& m) override {
+    if (m.id != ui::WM_USER) return callPrevious(m);
+    log_.push_back(tag_);
+    if (consume_) {
+      m.result = tag_;
+      return;
+    }
+    callPrevious(m);
+  }
+
+ private:
+  std::vector<int>& log_;
+  int tag_;
+  bool consume_;
+};
+
+class ProcControl : public ui::WinControl {
+ public:
+  ProcControl(std::vector<int>& log) : ui::WinControl(nullptr), log_(log) {}
+
+ protected:
+  void wndProc(Message& m) override {
+    if (m.id == ui::WM_USER) {
+      log_.push_back(0);
+      m.result = 100;
+      return;
+    }
+    ui::WinControl::wndProc(m);
+  }
+
+ private:
+  std::vector<int>& log_;
+};
+
+TEST(Hooks, LastInstalledSeesFirstAndPassesOn) {
+  std::vector<int> log;
+  ProcControl c(log);
+  Order a(log, 1, false), b(log, 2, false);
+  c.installHook(&a);
+  c.installHook(&b);
+  EXPECT_EQ(c.perform(ui::WM_USER), 100);
+  EXPECT_EQ(log, (std::vector<int>{2, 1, 0}));
+
+  // Removing from the middle of the chain keeps the rest linked.
+  log.clear();
+  c.removeHook(&a);
+  EXPECT_EQ(c.perform(ui::WM_USER), 100);
+  EXPECT_EQ(log, (std::vector<int>{2, 0}));
+}
+
+TEST(Hooks, ConsumingHookStopsTheMessageAndDeadHooksUnlink) {
+  std::vector<int> log;
+  ProcControl c(log);
+  {
+    Order eater(log, 7, true);
+    c.installHook(&eater);
+    EXPECT_EQ(c.perform(ui::WM_USER), 7);
+    EXPECT_EQ(log, (std::vector<int>{7}));
+  }
+  log.clear();
+  EXPECT_EQ(c.perform(ui::WM_USER), 100);
+  EXPECT_EQ(log, (std::vector<int>{0}));
+
+  // A hook outliving its control is detached, not left dangling.
+  Order survivor(log, 3, false);
+  {
+    ProcControl gone(log);
+    gone.installHook(&survivor);
+    EXPECT_EQ(survivor.hookedControl(), &gone);
+  }
+  EXPECT_EQ(survivor.hookedControl(), nullptr);
+}
+
+class Watcher : public ui::Component {
+ public:
+  using ui::Component::Component;
+  ui::Component* watched = nullptr;
+
+ protected:
+  void notification(ui::Component* c, Operation op) override {
+    ui::Component::notification(c, op);
+    if (op == Operation::Removing && c == watched) watched = nullptr;
+  }
+};
+
+TEST(Components, OwnerFreesAndReferrersHearOfRemoval) {
+  auto* owner = new ui::Component;
+  auto* a = new ui::Component(owner);
+  a->setName("a");
+  Watcher w;
+  w.watched = a;
+  w.freeNotification(a);
+  EXPECT_EQ(owner->findComponent("a"), a);
+  delete a;
+  EXPECT_EQ(w.watched, nullptr);
+  EXPECT_EQ(owner->componentCount(), 0);
+
+  auto* b = new ui::Component(owner);
+  w.watched = b;
+  w.freeNotification(b);
+  delete owner;  // frees b
+  EXPECT_EQ(w.watched, nullptr);
+}
+
+TEST(Alignment, TopBottomLeftClientShareTheClientArea) {
+  ui::WinControl parent(nullptr);
+  parent.setBounds(0, 0, 300, 200);
+  auto make = [&](ui::Align a, int w, int h) {
+    auto* c = new ui::WinControl(&parent);
+    c->setBounds(0, 0, w, h);
+    c->setParent(&parent);
+    c->setAlign(a);
+    return c;
+  };
+  parent.disableAlign();
+  auto* top = make(ui::Align::alTop, 10, 30);
+  auto* bottom = make(ui::Align::alBottom, 10, 20);
+  auto* left = make(ui::Align::alLeft, 50, 10);
+  auto* client = make(ui::Align::alClient, 1, 1);
+  // Suspended: nothing moved yet.
+  EXPECT_EQ(client->boundsRect(), (Rect{0, 0, 1, 1}));
+  parent.enableAlign();
+  EXPECT_EQ(top->boundsRect(), (Rect{0, 0, 300, 30}));
+  EXPECT_EQ(bottom->boundsRect(), (Rect{0, 180, 300, 200}));
+  EXPECT_EQ(left->boundsRect(), (Rect{0, 30, 50, 180}));
+  EXPECT_EQ(client->boundsRect(), (Rect{50, 30, 300, 180}));
+
+  // A resize of the parent realigns; hiding a control gives its room away.
+  parent.setBounds(0, 0, 400, 300);
+  EXPECT_EQ(client->boundsRect(), (Rect{50, 30, 400, 280}));
+  top->hide();
+  EXPECT_EQ(left->boundsRect(), (Rect{0, 0, 50, 280}));
+  EXPECT_EQ(client->boundsRect(), (Rect{50, 0, 400, 280}));
+}
+
+TEST(Regions, TopLevelAndChildRecordTheirShape) {
+  ui::Form form;
+  form.setBounds(10, 10, 100, 80);
+  auto* child = new ui::WinControl(&form);
+  child->setParent(&form);
+  child->setBounds(5, 5, 40, 40);
+  ASSERT_TRUE(uitest::ShowAndWait(form));
+
+  const gfx::Region round({Rect{2, 0, 98, 80}, Rect{0, 2, 100, 78}});
+  form.setRegion(round);
+  EXPECT_TRUE(form.hasRegion());
+  EXPECT_TRUE(form.widget()->mask().contains(QPoint(50, 0)));
+  EXPECT_FALSE(form.widget()->mask().contains(QPoint(0, 0)));
+  EXPECT_FALSE(form.widget()->mask().contains(QPoint(99, 79)));
+
+  child->setRegion(gfx::Region(Rect{0, 0, 20, 40}));
+  EXPECT_TRUE(child->widget()->mask().contains(QPoint(19, 10)));
+  EXPECT_FALSE(child->widget()->mask().contains(QPoint(20, 10)));
+
+  // Removing the shape makes the windows rectangular again.
+  form.clearRegion();
+  child->clearRegion();
+  EXPECT_FALSE(form.hasRegion());
+  EXPECT_TRUE(form.widget()->mask().isEmpty());
+  EXPECT_TRUE(child->widget()->mask().isEmpty());
+}
+
+TEST(Opacity, AppliedOnlyWhereLayeredWindowsExist) {
+  ui::Form form;
+  ASSERT_TRUE(uitest::ShowAndWait(form));
+  ui::SetLayeredWindowsAvailable(false);
+  form.setAlpha(100);
+  EXPECT_EQ(form.alpha(), 100);
+  EXPECT_DOUBLE_EQ(form.appliedOpacity(), 1.0);
+
+  ui::SetLayeredWindowsAvailable(true);
+  form.setAlpha(51);
+  EXPECT_NEAR(form.appliedOpacity(), 0.2, 0.001);
+  form.setAlpha(300);
+  EXPECT_EQ(form.alpha(), 255);
+  EXPECT_NEAR(form.appliedOpacity(), 1.0, 0.001);
+  ui::SetLayeredWindowsAvailable(std::nullopt);
+}
+
+// A form with two windowed controls side by side, left (10,10)-(60,60) and
+// right (100,10)-(150,60), each recording its messages.
+struct TwoControls {
+  ui::Form form;
+  ui::WinControl* a;
+  ui::WinControl* b;
+  uitest::RecordingHook ha, hb;
+  TwoControls() {
+    form.setBorderStyle(ui::BorderStyle::bsNone);
+    form.setBounds(200, 200, 200, 100);
+    a = new ui::WinControl(&form);
+    a->setParent(&form);
+    a->setBounds(10, 10, 50, 50);
+    b = new ui::WinControl(&form);
+    b->setParent(&form);
+    b->setBounds(100, 10, 50, 50);
+    a->installHook(&ha);
+    b->installHook(&hb);
+  }
+  QWindow* win() { return uitest::WindowOf(form); }
+};
+
+TEST(MouseTracking, EnterAndLeaveFollowThePointer) {
+  TwoControls t;
+  ASSERT_TRUE(uitest::ShowAndWait(t.form));
+  QTest::mouseMove(t.win(), QPoint(5, 80));
+  QTest::mouseMove(t.win(), QPoint(30, 30));
+  QTRY_VERIFY(t.a->mouseInside());
+  EXPECT_EQ(t.ha.count(ui::CM_MOUSEENTER), 1);
+  QTest::mouseMove(t.win(), QPoint(120, 30));
+  QTRY_VERIFY(t.b->mouseInside());
+  EXPECT_FALSE(t.a->mouseInside());
+  EXPECT_EQ(t.ha.count(ui::CM_MOUSELEAVE), 1);
+  EXPECT_EQ(t.hb.count(ui::CM_MOUSEENTER), 1);
+  EXPECT_EQ(t.hb.count(ui::CM_MOUSELEAVE), 0);
+}
+
+TEST(MouseTracking, CaptureKeepsTheMouseAcrossTheControlsEdge) {
+  TwoControls t;
+  ASSERT_TRUE(uitest::ShowAndWait(t.form));
+  t.a->onMouseDown = [&](ui::Control& c, ui::MouseButton, unsigned, int, int) {
+    static_cast<ui::WinControl&>(c).setCapture();
+  };
+  QTest::mousePress(t.win(), Qt::LeftButton, {}, QPoint(30, 30));
+  EXPECT_TRUE(t.a->hasCapture());
+  t.ha.seen.clear();
+  // Over the other control and beyond the window's edge: still to a, in
+  // a's client coordinates.
+  QTest::mouseMove(t.win(), QPoint(120, 30));
+  QTest::mouseMove(t.win(), QPoint(250, 40));
+  QTest::mouseRelease(t.win(), Qt::LeftButton, {}, QPoint(250, 40));
+  std::vector<gfx::Point> moves;
+  for (const ui::Message& m : t.ha.seen)
+    if (m.id == ui::WM_MOUSEMOVE) moves.push_back(ui::UnpackPoint(m.lparam));
+  ASSERT_GE(moves.size(), 2u);
+  EXPECT_EQ(moves.front(), (gfx::Point{110, 20}));
+  EXPECT_EQ(moves.back(), (gfx::Point{240, 30}));
+  EXPECT_EQ(t.ha.count(ui::WM_LBUTTONUP), 1);
+  EXPECT_EQ(t.hb.count(ui::WM_MOUSEMOVE), 0);
+  EXPECT_EQ(t.hb.count(ui::WM_LBUTTONUP), 0);
+  t.a->releaseCapture();
+  EXPECT_EQ(ui::Control::captureControl(), nullptr);
+}
+
+TEST(Timers, DeliveredAsMessagesWithTheirIds) {
+  ui::WinControl c(nullptr);
+  uitest::RecordingHook h;
+  c.installHook(&h);
+  c.setTimer(7, 5);
+  c.setTimer(9, 5);
+  QTRY_VERIFY(h.count(ui::WM_TIMER) >= 4);
+  std::set<ui::MessageParam> ids;
+  for (const ui::Message& m : h.seen)
+    if (m.id == ui::WM_TIMER) ids.insert(m.wparam);
+  EXPECT_EQ(ids, (std::set<ui::MessageParam>{7, 9}));
+  c.killTimer(7);
+  c.killTimer(9);
+  EXPECT_FALSE(c.timerRunning(7));
+  h.seen.clear();
+  QTest::qWait(30);
+  EXPECT_EQ(h.count(ui::WM_TIMER), 0);
+}
+
+TEST(ApplicationFilter, SwallowsRightClicksOnAChosenControlOnly) {
+  TwoControls t;
+  ASSERT_TRUE(uitest::ShowAndWait(t.form));
+  auto& app = ui::Application::instance();
+  std::vector<unsigned> filtered;
+  app.onMessage = [&](ui::QueuedMessage& q, bool& handled) {
+    filtered.push_back(q.message.id);
+    const bool inA = q.window == t.a->widget() || t.a->widget()->isAncestorOf(q.window);
+    if (inA && (q.message.id == 0x0204 || q.message.id == 0x0206)) handled = true;
+  };
+  QTest::mouseClick(t.win(), Qt::RightButton, {}, QPoint(30, 30));
+  QTest::mouseDClick(t.win(), Qt::RightButton, {}, QPoint(30, 30));
+  QTest::mouseClick(t.win(), Qt::RightButton, {}, QPoint(120, 30));
+  app.onMessage = nullptr;
+  EXPECT_EQ(t.ha.count(ui::WM_RBUTTONDOWN) + t.ha.count(ui::WM_RBUTTONDBLCLK), 0);
+  EXPECT_EQ(t.ha.count(ui::WM_RBUTTONUP), 0);
+  EXPECT_EQ(t.hb.count(ui::WM_RBUTTONDOWN), 1);
+  EXPECT_EQ(t.hb.count(ui::WM_RBUTTONUP), 1);
+  EXPECT_NE(std::find(filtered.begin(), filtered.end(), 0x0206u), filtered.end());
+}
+
+}  // namespace
