@@ -11,6 +11,10 @@ using gfx::Rect;
 void ComposeFrameImage(const SkinImageGeometry& g, const SkinImageGeometry& n, Bitmap& dst,
                        const Bitmap& src, const Rect& r, int w, int h, bool fillClient,
                        StretchFlags stretch) {
+  if (!WithinDrawingRange(g, n, r, w, h)) {
+    dst.clear();
+    return;
+  }
   if (!PrepareDestination(dst, w, h)) return;
   if (g.rightBottom.x == g.leftTop.x || g.rightBottom.y == g.leftTop.y || src.empty()) return;
   const Rect& cl = g.clientRect;
@@ -71,6 +75,7 @@ void ComposeBorderStrips(const SkinImageGeometry& g, const SkinImageGeometry& n,
                          BorderStrips& strips, const Bitmap& src, const Rect& r, int w, int h,
                          StretchFlags stretch) {
   strips = {};
+  if (!WithinDrawingRange(g, n, r, w, h)) return;
   const Rect& cl = g.clientRect;
   const Rect& ncl = n.clientRect;
 

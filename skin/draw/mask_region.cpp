@@ -106,7 +106,7 @@ void composeEdgeStrip(Bitmap& out, const Bitmap& mask, int y0, int y1, int x0, i
 void ComposeMaskStrips(const SkinImageGeometry& g, const SkinImageGeometry& n, const Bitmap& mask,
                        MaskStrips& strips, int w) {
   strips = {};
-  if (mask.empty()) return;
+  if (mask.empty() || !WithinDrawingRange(g, n, mask.rect(), w, 0)) return;
   const Rect& cl = g.clientRect;
   const int height = n.clientRect.height();
   if (cl.left > 0 && height > 0)
@@ -124,6 +124,7 @@ void ComposeMaskStrips(const SkinImageGeometry& g, const SkinImageGeometry& n, c
 
 std::optional<gfx::Region> BuildFrameRegion(const SkinImageGeometry& g, const SkinImageGeometry& n,
                                             const Bitmap& mask, int w, int h) {
+  if (!WithinDrawingRange(g, n, mask.rect(), w, h)) return std::nullopt;
   if (n.rightTop.x < n.leftTop.x || n.leftBottom.y < n.leftTop.y) return std::nullopt;
   MaskStrips strips;
   ComposeMaskStrips(g, n, mask, strips, w);

@@ -34,4 +34,15 @@ struct StretchFlags {
 // client rect's right and bottom edges by dW and dH.
 SkinImageGeometry PlaceGeometry(const SkinImageGeometry& stored, int dW, int dH);
 
+// Skin values are outside data: coordinates beyond this many pixels are
+// refused by the composition routines, so that no sum of them can overflow.
+constexpr int kMaxSkinCoordinate = 1 << 20;
+
+constexpr bool InSkinRange(int v) { return v >= -kMaxSkinCoordinate && v <= kMaxSkinCoordinate; }
+
+// Whether every point and edge of the geometries, every edge of r and the
+// target size lie within +-kMaxSkinCoordinate.
+bool WithinDrawingRange(const SkinImageGeometry& stored, const SkinImageGeometry& placed,
+                        const gfx::Rect& r, int w, int h);
+
 }  // namespace skin

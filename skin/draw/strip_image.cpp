@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "skin/draw/skin_image.h"
 #include "skin/draw/tiling.h"
 
 namespace skin {
@@ -10,7 +11,22 @@ namespace skin {
 using gfx::Bitmap;
 using gfx::Rect;
 
+namespace {
+
+// Whether the strip's rect, lengths and size are within the skin range.
+bool inRange(const Rect& r, int a, int b, int size) {
+  for (int v : {r.left, r.top, r.right, r.bottom, a, b, size})
+    if (!InSkinRange(v)) return false;
+  return true;
+}
+
+}  // namespace
+
 void ComposeHorzStrip(int left, int right, Bitmap& dst, const Bitmap& src, const Rect& r, int w) {
+  if (!inRange(r, left, right, w)) {
+    dst.clear();
+    return;
+  }
   if (!PrepareDestination(dst, w, r.height()) || src.empty()) return;
   left = std::max(0, left);
   right = std::max(0, right);
@@ -24,6 +40,10 @@ void ComposeHorzStrip(int left, int right, Bitmap& dst, const Bitmap& src, const
 
 void ComposeHorzStripMiddle(int left, int right, Bitmap& dst, const Bitmap& src, const Rect& r,
                             int w) {
+  if (!inRange(r, left, right, w)) {
+    dst.clear();
+    return;
+  }
   if (!PrepareDestination(dst, w, r.height()) || src.empty()) return;
   left = std::max(0, left);
   right = std::max(0, right);
@@ -32,6 +52,10 @@ void ComposeHorzStripMiddle(int left, int right, Bitmap& dst, const Bitmap& src,
 }
 
 void ComposeVertStrip(int top, int bottom, Bitmap& dst, const Bitmap& src, const Rect& r, int h) {
+  if (!inRange(r, top, bottom, h)) {
+    dst.clear();
+    return;
+  }
   if (!PrepareDestination(dst, r.width(), h) || src.empty()) return;
   top = std::max(0, top);
   bottom = std::max(0, bottom);

@@ -186,6 +186,19 @@ TEST(ComposeFrameImage, ZeroLengthPiecesDrawNothingThere) {
   }
 }
 
+TEST(ComposeFrameImage, CoordinatesBeyondAnySkinAreRefused) {
+  // Sums of such values would overflow; nothing is composed from them.
+  const Fixture f;
+  SkinImageGeometry huge = f.g;
+  huge.rightTop.x = 2'000'000'000;
+  Bitmap out(4, 4);
+  skin::ComposeFrameImage(huge, skin::PlaceGeometry(huge, 0, 0), out, f.picture, f.r, 12, 10,
+                          true);
+  EXPECT_TRUE(out.empty());
+  skin::ComposeHorzStrip(2'000'000'000, 0, out, f.picture, f.r, 30);
+  EXPECT_TRUE(out.empty());
+}
+
 TEST(ComposeBorderStrips, StripsTileFromTheirOwnOriginUnlikeTheFrameImage) {
   const Fixture f;
   const int dW = 9, dH = 6, W = f.w + dW, H = f.h + dH;
