@@ -11,6 +11,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QTimer>
 #include <QTimerEvent>
 #include <QWheelEvent>
 
@@ -383,7 +384,14 @@ bool MessageTranslator::translate(ControlWidget& w, QEvent* e) {
     case QEvent::Leave:
       if (role == ControlWidget::Role::Client) return true;
       c.perform(CM_MOUSELEAVE);
-      if (app.hintControl() == &c) app.hintMouseMove(nullptr, gfx::fromQPoint(QCursor::pos()));
+      // The pointer left the hint's control: unless the control it went to
+      // takes the hint over (its enter comes in the same dispatch), the
+      // hint ends once this dispatch is done.
+      if (app.hintControl() == &c) {
+        QTimer::singleShot(0, &w, [&app, &c] {
+          if (app.hintControl() == &c) app.hintMouseMove(nullptr, gfx::fromQPoint(QCursor::pos()));
+        });
+      }
       return true;
 
     case QEvent::KeyPress:
