@@ -51,6 +51,7 @@ ShortCut TextToShortCut(const std::string& text) {
       }
     }
   }
+  if (rest.empty()) return 0;
   for (int key = 1; key < 256; ++key)
     if (KeyName(key) == rest) return key | mods;
   return 0;
