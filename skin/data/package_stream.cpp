@@ -77,6 +77,37 @@ std::string_view PackageStreamReader::rest() const {
   return {reinterpret_cast<const char*>(bytes_.data() + pos_), remaining()};
 }
 
+PackageContents ReadPackageContents(std::span<const std::uint8_t> bytes) {
+  PackageStreamReader in(bytes);
+  PackageContents c;
+  c.version = in.readInt32("version");
+  if (c.version > 3) return c;
+  const auto flagged = [&](const std::string& what) {
+    PackagePicture p;
+    p.offset = in.position() + 1;
+    p.bitmap = in.readFlaggedImage(what, &p.present, &p.bytes);
+    return p;
+  };
+  c.picture = flagged("picture");
+  c.inactivePicture = flagged("inactive picture");
+  c.mask = flagged("mask");
+  if (c.version == 2) {
+    c.legacyPictures.push_back(flagged("legacy picture 1"));
+    c.legacyPictures.push_back(flagged("legacy picture 2"));
+  }
+  const int count = in.readPictureCount();
+  for (int i = 0; i < count; ++i) {
+    PackagePicture p;
+    p.present = true;
+    p.offset = in.position();
+    p.bitmap = in.readImage("active picture " + std::to_string(i), &p.bytes);
+    c.activePictures.push_back(std::move(p));
+  }
+  c.definitionOffset = in.position();
+  c.definitionText = in.rest();
+  return c;
+}
+
 std::vector<std::uint8_t> WritePackageStream(const PackageParts& parts) {
   std::vector<std::uint8_t> out;
   putInt32(out, 3);

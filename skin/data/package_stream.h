@@ -54,6 +54,26 @@ class PackageStreamReader {
   std::size_t pos_ = 0;
 };
 
+// The whole layout of a package stream at once, for tools that show or
+// extract it. Spans refer into the bytes given. A version above 3 is
+// returned with nothing else read.
+struct PackagePicture {
+  bool present = false;
+  std::size_t offset = 0;               // of the image in the stream
+  std::span<const std::uint8_t> bytes;  // the BMP file image as stored
+  gfx::Bitmap bitmap;
+};
+struct PackageContents {
+  std::int32_t version = 0;
+  PackagePicture picture, inactivePicture, mask;
+  std::vector<PackagePicture> legacyPictures;  // version 2 only
+  std::vector<PackagePicture> activePictures;
+  std::size_t definitionOffset = 0;
+  std::string_view definitionText;
+};
+// Throws ESkinPackageError for a truncated or inconsistent stream.
+PackageContents ReadPackageContents(std::span<const std::uint8_t> bytes);
+
 // Builds a package stream of version 3 from its parts; empty bitmaps are
 // written as a flag byte 1. Every picture is written in the depth and colour
 // table it was read with.
