@@ -20,6 +20,14 @@ void Canvas::beginPainter(QPainter& p) const {
   if (clipped_) p.setClipRegion(clip_.toQRegion());
 }
 
+void Canvas::setShapeTools(QPainter& p, int penWidth) const {
+  p.setPen(QPen(toQColor(penColor_), penWidth));
+  if (brushStyle_ == BrushStyle::Solid)
+    p.setBrush(toQColor(brushColor_));
+  else
+    p.setBrush(Qt::NoBrush);
+}
+
 bool Canvas::insideClip(int x, int y) const {
   if (x < 0 || y < 0 || x >= target_.width() || y >= target_.height()) return false;
   return !clipped_ || clip_.contains({x, y});
@@ -93,11 +101,7 @@ void Canvas::polygon(const std::vector<Point>& points) {
   beginPainter(p);
   QPolygon poly;
   for (const Point& pt : points) poly << toQPoint(pt);
-  p.setPen(QPen(toQColor(penColor_), penWidth_));
-  if (brushStyle_ == BrushStyle::Solid)
-    p.setBrush(toQColor(brushColor_));
-  else
-    p.setBrush(Qt::NoBrush);
+  setShapeTools(p, penWidth_);
   p.drawPolygon(poly);
 }
 
@@ -112,11 +116,7 @@ void Canvas::roundRect(const Rect& r, int ellipseWidth, int ellipseHeight) {
   if (IsNullRect(r) || target_.empty()) return;
   QPainter p(&target_.image());
   beginPainter(p);
-  p.setPen(QPen(toQColor(penColor_), 1));
-  if (brushStyle_ == BrushStyle::Solid)
-    p.setBrush(toQColor(brushColor_));
-  else
-    p.setBrush(Qt::NoBrush);
+  setShapeTools(p, 1);
   p.drawRoundedRect(QRect(r.left, r.top, r.width() - 1, r.height() - 1), ellipseWidth / 2.0,
                     ellipseHeight / 2.0);
 }
@@ -125,11 +125,7 @@ void Canvas::ellipse(const Rect& r) {
   if (IsNullRect(r) || target_.empty()) return;
   QPainter p(&target_.image());
   beginPainter(p);
-  p.setPen(QPen(toQColor(penColor_), 1));
-  if (brushStyle_ == BrushStyle::Solid)
-    p.setBrush(toQColor(brushColor_));
-  else
-    p.setBrush(Qt::NoBrush);
+  setShapeTools(p, 1);
   p.drawEllipse(QRect(r.left, r.top, r.width() - 1, r.height() - 1));
 }
 

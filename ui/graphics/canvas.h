@@ -114,6 +114,8 @@ class Canvas {
   // Every Qt-drawn operation uses a painter of its own with the clip set, so
   // that the bitmap's rows may be touched directly between operations.
   void beginPainter(QPainter& p) const;
+  // Pen and brush of outlined, filled shapes.
+  void setShapeTools(QPainter& p, int penWidth) const;
   // Fills r with c through the clip.
   void fillClipped(const Rect& r, Color c);
   bool insideClip(int x, int y) const;
