@@ -45,8 +45,7 @@ std::string fitBuffer(std::string v) {
   const std::size_t limit = kProfileBufferSize - 1;
   if (v.size() <= limit) return v;
   std::size_t cut = limit;
-  for (int step = 0; step < 3 && cut > 0 &&
-                     (static_cast<unsigned char>(v[cut]) & 0xC0) == 0x80;
+  for (int step = 0; step < 3 && cut > 0 && (static_cast<unsigned char>(v[cut]) & 0xC0) == 0x80;
        ++step) {
     --cut;
   }

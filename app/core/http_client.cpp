@@ -24,8 +24,8 @@ void initCurlOnce() {
 }
 
 bool validHostByte(unsigned char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-         c == '-' || c == '.' || c == '_' || c >= 0x80;
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+         c == '.' || c == '_' || c >= 0x80;
 }
 
 bool validHost(const std::string& host) {
@@ -76,9 +76,8 @@ bool ParseRequestAddress(const std::string& url, RequestAddress& out, HttpFailur
   }
   out.port = 80;
   if (!port.empty()) {
-    if (port.size() > 5 || !std::all_of(port.begin(), port.end(), [](char c) {
-          return c >= '0' && c <= '9';
-        })) {
+    if (port.size() > 5 ||
+        !std::all_of(port.begin(), port.end(), [](char c) { return c >= '0' && c <= '9'; })) {
       failure = HttpFailure::BadAddress;
       reason = "port \"" + port + "\" is not a number";
       return false;
@@ -177,10 +176,12 @@ HttpResult HttpClient::Get(const std::string& url) {
   Transfer t;
   if (!ParseRequestAddress(url, t.address, result.failure, result.reason)) return result;
   t.maxBody = limits_.maxBody;
-  busy_ = true;
-  result = perform(t);
-  busy_ = false;
-  return result;
+  struct Busy {
+    bool& flag;
+    explicit Busy(bool& f) : flag(f) { flag = true; }
+    ~Busy() { flag = false; }
+  } busy(busy_);
+  return perform(t);
 }
 
 HttpResult HttpClient::perform(Transfer& t) {
@@ -228,46 +229,66 @@ HttpResult HttpClient::perform(Transfer& t) {
   curl_easy_setopt(easy, CURLOPT_HEADERDATA, &t);
   curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, t.error);
 
+  // Whatever way the wait ends (an event handler may throw), the handle
+  // leaves the multi handle and the header list is freed.
+  struct Detach {
+    CURLM* multi;
+    CURL* easy;
+    curl_slist* headers;
+    ~Detach() {
+      curl_multi_remove_handle(multi, easy);
+      curl_easy_setopt(easy, CURLOPT_HTTPHEADER, nullptr);
+      curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, nullptr);
+      curl_slist_free_all(headers);
+    }
+  };
   const Clock::time_point start = Clock::now();
   t.lastByte = start;
   Clock::time_point lastPump = start;
   bool stalled = false;
+  bool lost = false;
   CURLcode code = CURLE_OK;
   bool finished = false;
-  curl_multi_add_handle(multi, easy);
-  while (!finished) {
-    int running = 0;
-    curl_multi_perform(multi, &running);
-    while (CURLMsg* msg = [&] {
-             int left = 0;
-             return curl_multi_info_read(multi, &left);
-           }()) {
-      if (msg->msg == CURLMSG_DONE && msg->easy_handle == easy) {
-        code = msg->data.result;
-        finished = true;
+  {
+    curl_multi_add_handle(multi, easy);
+    Detach detach{multi, easy, headers};
+    while (!finished) {
+      int running = 0;
+      if (curl_multi_perform(multi, &running) != CURLM_OK) {
+        lost = true;
+        break;
+      }
+      while (CURLMsg* msg = [&] {
+        int left = 0;
+        return curl_multi_info_read(multi, &left);
+      }()) {
+        if (msg->msg == CURLMSG_DONE && msg->easy_handle == easy) {
+          code = msg->data.result;
+          finished = true;
+        }
+      }
+      if (finished) break;
+      if (running == 0) {  // ended without a result: should not happen
+        lost = true;
+        break;
+      }
+      Clock::time_point now = Clock::now();
+      if (now - t.lastByte >= limits_.stall) {
+        stalled = true;
+        break;
+      }
+      auto untilPump = kEventPumpInterval - (now - lastPump);
+      auto waitMs = std::chrono::duration_cast<std::chrono::milliseconds>(untilPump).count();
+      curl_multi_poll(multi, nullptr, 0, static_cast<int>(std::clamp<long long>(waitMs, 1, 250)),
+                      nullptr);
+      now = Clock::now();
+      if (now - lastPump >= kEventPumpInterval) {
+        lastPump = now;
+        const EventPump& pump = pump_ ? pump_ : defaultPump();
+        if (pump) pump();
       }
     }
-    if (finished) break;
-    Clock::time_point now = Clock::now();
-    if (now - t.lastByte >= limits_.stall) {
-      stalled = true;
-      break;
-    }
-    auto untilPump = kEventPumpInterval - (now - lastPump);
-    auto waitMs = std::chrono::duration_cast<std::chrono::milliseconds>(untilPump).count();
-    curl_multi_poll(multi, nullptr, 0, static_cast<int>(std::clamp<long long>(waitMs, 1, 250)),
-                    nullptr);
-    now = Clock::now();
-    if (now - lastPump >= kEventPumpInterval) {
-      lastPump = now;
-      const EventPump& pump = pump_ ? pump_ : defaultPump();
-      if (pump) pump();
-    }
   }
-  curl_multi_remove_handle(multi, easy);
-  curl_easy_setopt(easy, CURLOPT_HTTPHEADER, nullptr);
-  curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, nullptr);
-  curl_slist_free_all(headers);
 
   long status = 0;
   curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
@@ -279,6 +300,7 @@ HttpResult HttpClient::perform(Transfer& t) {
     return result;
   };
   const std::string detail = t.error[0] != '\0' ? t.error : curl_easy_strerror(code);
+  if (lost) return fail(HttpFailure::Other, "the HTTP library lost the transfer");
   if (stalled) {
     return fail(HttpFailure::Stalled,
                 "no data for " + std::to_string(limits_.stall.count()) + " ms");

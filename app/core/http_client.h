@@ -85,10 +85,12 @@ class HttpClient {
 
   // Sends a GET for `url` ("http://host[:port]/path?query") and waits for
   // the whole reply. Never throws for network or server faults: the result
-  // says what went wrong.
+  // says what went wrong. An exception thrown by the event pump ends the
+  // request and passes on to the caller; the client stays usable. The
+  // client must outlive the call (an event handler must not destroy it).
   HttpResult Get(const std::string& url);
 
- // State of one request while it runs (used by the transfer callbacks).
+  // State of one request while it runs (used by the transfer callbacks).
   struct Transfer;
 
  private:
@@ -104,7 +106,7 @@ class HttpClient {
 
 // The parts of a request address as the client sends them.
 struct RequestAddress {
-  std::string host;    // as written, brackets kept for IPv6
+  std::string host;  // as written, brackets kept for IPv6
   int port = 80;
   std::string target;  // path and query, byte for byte, at least "/"
 };

@@ -27,17 +27,17 @@ struct LoginInput {
 
 struct LoginOutcome {
   enum class Step {
-    Stopped,    // a box check failed; show the message, move the focus
-    Failed,     // the request failed: "连接到服务器失败"
-    Configure,  // "configds": open the course window on `pageUrl`, entry button hidden
-    Refused,    // the server's message, shown as information; nothing saved
-    SaveFailed, // accepted, but the settings could not be written; the reply is shown
-    Accepted,   // ClassroomId set and settings saved; open the course window on `pageUrl`
+    Stopped,     // a box check failed; show the message, move the focus
+    Failed,      // the request failed: "连接到服务器失败"
+    Configure,   // "configds": open the course window on `pageUrl`, entry button hidden
+    Refused,     // the server's message, shown as information; nothing saved
+    SaveFailed,  // accepted, but the settings could not be written; the reply is shown
+    Accepted,    // ClassroomId set and settings saved; open the course window on `pageUrl`
   };
   Step step = Step::Stopped;
-  UserMessage message;  // for Stopped, Failed, Refused, SaveFailed
-  std::string pageUrl;  // for Configure and Accepted
-  HttpResult request;   // what the request gave, for logs and tests
+  UserMessage message;    // for Stopped, Failed, Refused, SaveFailed
+  std::string pageUrl;    // for Configure and Accepted
+  HttpResult request;     // what the request gave, for logs and tests
   std::string saveError;  // for SaveFailed: "Unable to write to <path>" and the reason
 };
 

@@ -15,13 +15,13 @@ inline constexpr const char* kDefaultContextPath = "KVRCS";
 inline constexpr std::int32_t kCourseIdReading = -9999;
 
 struct LoginState {
-  std::string ProxyServer;    // proxy host; empty for a direct connection
+  std::string ProxyServer;  // proxy host; empty for a direct connection
   std::int32_t ProxyPort = 0;
   std::string ProxyUser;
   std::string ProxyPassword;
-  std::string BaseUrl;        // "http://" + server + ":" + port + "/"
-  std::string ContextPath;    // first path segment of the web application, no slashes
-  std::string DocBase;        // path segment of the chosen class's teacher pages
+  std::string BaseUrl;      // "http://" + server + ":" + port + "/"
+  std::string ContextPath;  // first path segment of the web application, no slashes
+  std::string DocBase;      // path segment of the chosen class's teacher pages
   std::int32_t ClassroomId = -1;
   std::string ClassroomCode;  // classroom number as typed, trimmed
   std::int32_t CourseId = -1;

@@ -13,8 +13,7 @@ std::string GetProxyInformation() {
   return info->proxyList;
 }
 
-ProxyServerAddress ProxyServerFromList(const std::string& proxyList,
-                                       const std::string& protocol) {
+ProxyServerAddress ProxyServerFromList(const std::string& proxyList, const std::string& protocol) {
   ProxyServerAddress result;
   if (proxyList.empty()) return result;
   std::string rest = proxyList;
@@ -46,8 +45,8 @@ std::optional<UserMessage> ApplyProxyChoice(int mode, const ProxyBoxes& boxes, L
     case kProxyModeHttp: {
       std::string address = TrimBlanks(boxes.address);
       std::string port = TrimBlanks(boxes.port);
-      if (address.empty()) return UserMessage{Kind::Warning, texts::kEnterProxyAddress,
-                                              Focus::ProxyAddressBox};
+      if (address.empty())
+        return UserMessage{Kind::Warning, texts::kEnterProxyAddress, Focus::ProxyAddressBox};
       if (port.empty()) {
         return UserMessage{Kind::Warning, texts::kEnterProxyPort, Focus::ProxyPortBox};
       }

@@ -56,7 +56,6 @@ ProxySettings ProxySettingsOf(const LoginState& state);
 // the login state, gives them to the login window's client and asks for the
 // root page of port 8081 on the server. Returns the message to show.
 UserMessage RunProxyTest(const std::string& serverBoxText, int mode, const ProxyBoxes& boxes,
-                         LoginState& state, HttpClient& loginClient,
-                         HttpResult* outcome = nullptr);
+                         LoginState& state, HttpClient& loginClient, HttpResult* outcome = nullptr);
 
 }  // namespace app

@@ -38,8 +38,9 @@ std::string ProxyTestUrl(std::string_view serverBoxText) {
 }
 
 std::string CourseListUrl(const LoginState& s) {
-  return s.BaseUrl + s.ContextPath + "/kavro_courselist.jsp?classroomid=" +
-         std::to_string(s.ClassroomId) + "&classroomdesc=" + s.ClassroomCode;
+  return s.BaseUrl + s.ContextPath +
+         "/kavro_courselist.jsp?classroomid=" + std::to_string(s.ClassroomId) +
+         "&classroomdesc=" + s.ClassroomCode;
 }
 
 std::string DatabaseConfigUrl(const LoginState& s) {

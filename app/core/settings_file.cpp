@@ -67,8 +67,8 @@ LoginSettings SettingsFile::Read() const {
     LoginSettings v;
     void selectSkin(int index) override { v.skin = index; }
     void selectProxyMode(int index) override { v.proxyMode = index; }
-    void setProxyBoxes(const std::string& server, const std::string& port,
-                       const std::string& user, const std::string& password) override {
+    void setProxyBoxes(const std::string& server, const std::string& port, const std::string& user,
+                       const std::string& password) override {
       v.proxyServer = server;
       v.proxyPort = port;
       v.proxyUser = user;

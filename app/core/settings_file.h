@@ -41,7 +41,7 @@ class SettingsLoadTarget {
 struct LoginSettings {
   int skin = 0;
   std::string server;
-  std::string port;       // written trimmed
+  std::string port;  // written trimmed
   std::string classroom;
   int proxyMode = 0;
   std::string proxyServer;

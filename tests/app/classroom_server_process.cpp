@@ -78,12 +78,14 @@ ScratchDir::~ScratchDir() {
   std::filesystem::remove_all(path_, ec);
 }
 
-std::string ClassroomServerProgram() { return std::string(KAVRO_BINARY_DIR) + "/bin/classroom-server"; }
+std::string ClassroomServerProgram() {
+  return std::string(KAVRO_BINARY_DIR) + "/bin/classroom-server";
+}
 
 ClassroomServerProcess::ClassroomServerProcess(std::vector<std::string> options) {
   const std::string portFile = dir_.path() + "/port";
-  std::vector<std::string> args = {"--port", "0", "--port-file", portFile,
-                                   "--log", dir_.path() + "/requests.jsonl"};
+  std::vector<std::string> args = {"--port", "0",     "--port-file",
+                                   portFile, "--log", dir_.path() + "/requests.jsonl"};
   args.insert(args.end(), options.begin(), options.end());
   const std::string program = ClassroomServerProgram();
   auto argv = argvOf(program, args);
@@ -144,7 +146,8 @@ std::pair<int, std::string> RunProgram(const std::string& program,
   auto argv = argvOf(program, args);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
   posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
   pid_t pid = 0;
   int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);

@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <stdexcept>
 
 #include "classroom_server_process.h"
 #include "test_http_peer.h"
@@ -54,9 +55,11 @@ TEST(HttpClientTest, SendsTheRequestByteForByte) {
   ASSERT_EQ(peer.requestHeads().size(), 1u);
   EXPECT_EQ(peer.requestHeads()[0],
             "GET /KVRCS/LoginAction.do?p0=1&p1=7&p2=a/b 教室 HTTP/1.1\r\n"
-            "Host: 127.0.0.1:" + std::to_string(peer.port()) + "\r\n"
-            "User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\n"
-            "Accept: text/html, */*\r\n\r\n");
+            "Host: 127.0.0.1:" +
+                std::to_string(peer.port()) +
+                "\r\n"
+                "User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\n"
+                "Accept: text/html, */*\r\n\r\n");
 }
 
 TEST(HttpClientTest, ThroughAProxyTheTargetIsAbsoluteAndNoCredentialsAreSent) {
@@ -70,10 +73,14 @@ TEST(HttpClientTest, ThroughAProxyTheTargetIsAbsoluteAndNoCredentialsAreSent) {
   ASSERT_EQ(heads.size(), 2u);
   const std::string tail =
       "User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\nAccept: text/html, */*\r\n\r\n";
-  EXPECT_EQ(heads[0], "GET http://server.classroom/KVRCS/a.do?p=1 HTTP/1.1\r\n"
-                      "Host: server.classroom\r\n" + tail);
-  EXPECT_EQ(heads[1], "GET http://server.classroom:8081/ HTTP/1.1\r\n"
-                      "Host: server.classroom:8081\r\n" + tail);
+  EXPECT_EQ(heads[0],
+            "GET http://server.classroom/KVRCS/a.do?p=1 HTTP/1.1\r\n"
+            "Host: server.classroom\r\n" +
+                tail);
+  EXPECT_EQ(heads[1],
+            "GET http://server.classroom:8081/ HTTP/1.1\r\n"
+            "Host: server.classroom:8081\r\n" +
+                tail);
 }
 
 TEST(HttpClientTest, TheServerLogShowsExactlyWhatWasSent) {
@@ -96,8 +103,8 @@ TEST(HttpClientTest, EachClientKeepsItsOwnCookies) {
   HttpClient login;
   HttpClient console;
   const std::string url = server.baseUrl() + "KVRCS/LoginAction.do?p0=1&p1=101&p2=abc";
-  ASSERT_TRUE(login.Get(url).ok());      // the server sets KVRSESSION=1
-  ASSERT_TRUE(console.Get(url).ok());    // and KVRSESSION=2 for this one
+  ASSERT_TRUE(login.Get(url).ok());    // the server sets KVRSESSION=1
+  ASSERT_TRUE(console.Get(url).ok());  // and KVRSESSION=2 for this one
   ASSERT_TRUE(login.Get(server.baseUrl() + "KVRCS/LoginAction.do?p0=3&p1=-1&p2=1").ok());
   ASSERT_TRUE(console.Get(server.baseUrl() + "KVRCS/LoginAction.do?p0=3&p1=-1&p2=1").ok());
   HttpClient fresh;
@@ -133,8 +140,10 @@ TEST(HttpClientTest, TheEnvironmentsProxyIsNotUsed) {
   ::setenv("http_proxy", ("http://127.0.0.1:" + std::to_string(closedPort())).c_str(), 1);
   HttpClient client;
   HttpResult r = client.Get(server.baseUrl() + "KVRCS/LoginAction.do?p0=3&p1=-1&p2=-1");
-  if (saved) ::setenv("http_proxy", keep.c_str(), 1);
-  else ::unsetenv("http_proxy");
+  if (saved)
+    ::setenv("http_proxy", keep.c_str(), 1);
+  else
+    ::unsetenv("http_proxy");
   EXPECT_TRUE(r.ok()) << r.reason;
 }
 
@@ -245,6 +254,14 @@ TEST(HttpClientTest, WaitingDispatchesEventsAndRefusesReentry) {
   ASSERT_TRUE(other.Get(server.baseUrl() + "simA/teacher/slow.jsp?courseid=12").ok());
   HttpClient::setDefaultEventPump(nullptr);
   EXPECT_GE(framework, 3);
+
+  // An event handler that throws ends the request; the client still works.
+  client.setEventPump([] { throw std::runtime_error("handler failed"); });
+  EXPECT_THROW(client.Get(server.baseUrl() + "simA/teacher/slow.jsp?courseid=12"),
+               std::runtime_error);
+  client.setEventPump(nullptr);
+  HttpResult after = client.Get(server.baseUrl());
+  EXPECT_TRUE(after.ok()) << after.reason;
 }
 
 }  // namespace

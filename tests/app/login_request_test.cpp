@@ -54,7 +54,8 @@ TEST(SubmitLoginTest, AnAcceptedLoginSetsTheStateAndSavesTheSettings) {
   EXPECT_EQ(s.ClassroomCode, "101");
   EXPECT_EQ(s.ContextPath, "KVRCS");
   EXPECT_EQ(s.BaseUrl, server.baseUrl());
-  EXPECT_EQ(out.pageUrl, server.baseUrl() + "KVRCS/kavro_courselist.jsp?classroomid=1&classroomdesc=101");
+  EXPECT_EQ(out.pageUrl,
+            server.baseUrl() + "KVRCS/kavro_courselist.jsp?classroomid=1&classroomdesc=101");
   ASSERT_EQ(server.log().size(), 1u);
   EXPECT_EQ(server.log()[0].target, "/KVRCS/LoginAction.do?p0=1&p1=101&p2=abc");
   LoginSettings saved = f.settings.Read();
@@ -155,8 +156,8 @@ TEST(SubmitLoginTest, ASettingsFileThatCannotBeWrittenKeepsTheLogin) {
   SettingsFile settings(dir.path() + "/no/such/folder/kavro.ini");
   ConsoleSession console;
   HttpClient loginClient;
-  LoginOutcome out =
-      SubmitLogin(inputFor(server, "101", "abc"), console.state(), console.client(), loginClient, settings);
+  LoginOutcome out = SubmitLogin(inputFor(server, "101", "abc"), console.state(), console.client(),
+                                 loginClient, settings);
   EXPECT_EQ(out.step, LoginOutcome::Step::SaveFailed);
   EXPECT_EQ(out.message.text, "1");  // the reply is what the teacher sees
   EXPECT_EQ(out.saveError.rfind("Unable to write to " + settings.path(), 0), 0u) << out.saveError;
@@ -229,9 +230,9 @@ TEST(ProxyTestTest, AsksForPort8081ThroughTheTypedProxy) {
 
   TestHttpPeer auth(TestHttpPeer::Mode::DemandAuth);
   HttpResult outcome;
-  UserMessage denied = RunProxyTest("127.0.0.1", kProxyModeHttp,
-                                    {"127.0.0.1", std::to_string(auth.port()), "u", "p"}, s,
-                                    loginClient, &outcome);
+  UserMessage denied =
+      RunProxyTest("127.0.0.1", kProxyModeHttp,
+                   {"127.0.0.1", std::to_string(auth.port()), "u", "p"}, s, loginClient, &outcome);
   EXPECT_EQ(denied.kind, UserMessage::Kind::Error);
   EXPECT_EQ(denied.text, "测试代理服务器失败!");
   EXPECT_EQ(outcome.failure, HttpFailure::ProxyAuth);

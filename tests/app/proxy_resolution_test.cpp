@@ -47,15 +47,17 @@ class ProxyEnvironment {
   }
   ~ProxyEnvironment() {
     for (const auto& [n, v] : saved_) {
-      if (v) ::setenv(n.c_str(), v->c_str(), 1);
-      else ::unsetenv(n.c_str());
+      if (v)
+        ::setenv(n.c_str(), v->c_str(), 1);
+      else
+        ::unsetenv(n.c_str());
     }
   }
   void set(const char* name, const char* value) { ::setenv(name, value, 1); }
 
  private:
-  static constexpr const char* kNames[] = {"http_proxy", "HTTP_PROXY", "https_proxy",
-                                           "HTTPS_PROXY", "ftp_proxy", "FTP_PROXY"};
+  static constexpr const char* kNames[] = {"http_proxy",  "HTTP_PROXY", "https_proxy",
+                                           "HTTPS_PROXY", "ftp_proxy",  "FTP_PROXY"};
   std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 

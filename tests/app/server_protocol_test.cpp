@@ -58,13 +58,15 @@ TEST(ServerUrlTest, EveryAddressIsAPlainConcatenation) {
       {"proxy test keeps blanks", ProxyTestUrl(" srv"), "http:// srv:8081/"},
       {"course list", CourseListUrl(odd),
        "http://srv:8080/KVRCS/kavro_courselist.jsp?classroomid=3&classroomdesc=七"},
-      {"database config", DatabaseConfigUrl(s), "http://srv:8080/KVRCS/teacher/database_config.jsp"},
+      {"database config", DatabaseConfigUrl(s),
+       "http://srv:8080/KVRCS/teacher/database_config.jsp"},
       {"function list", FunctionListUrl(s),
        "http://srv:8080/simA/teacher/left.jsp?courseid=12&databasename=simdb"},
       {"teacher start", TeacherStartUrl(s),
        "http://srv:8080/simA/teacher/teacher_default.jsp?courseid=12&databasename=simdb"},
       {"company online", CompanyOnlineUrl(s),
-       "http://srv:8080/simA/teacher/teacher_config_companyonline.jsp?courseid=12&databasename=simdb"},
+       "http://srv:8080/simA/teacher/"
+       "teacher_config_companyonline.jsp?courseid=12&databasename=simdb"},
       {"base url as typed", MakeBaseUrl(" srv ", "80"), "http:// srv :80/"},
   };
   for (const UrlRow& r : rows) EXPECT_EQ(r.url, r.expected) << r.name;

@@ -18,7 +18,9 @@ namespace {
 struct Recorder : SettingsLoadTarget {
   std::vector<std::string> calls;
   void selectSkin(int index) override { calls.push_back("skin " + std::to_string(index)); }
-  void selectProxyMode(int index) override { calls.push_back("proxymode " + std::to_string(index)); }
+  void selectProxyMode(int index) override {
+    calls.push_back("proxymode " + std::to_string(index));
+  }
   void setProxyBoxes(const std::string& s, const std::string& p, const std::string& u,
                      const std::string& w) override {
     calls.push_back("proxy [" + s + "][" + p + "][" + u + "][" + w + "]");
@@ -52,7 +54,7 @@ TEST(SettingsFileTest, FirstStartLoadsTheDefaultsInOrder) {
   Recorder r;
   file.Load(r);
   EXPECT_EQ(r.calls, (std::vector<std::string>{"skin 0", "proxymode 0", "proxy [][][][]",
-                                                "proxy mode changed", "server [][80][]"}));
+                                               "proxy mode changed", "server [][80][]"}));
 }
 
 TEST(SettingsFileTest, SaveWritesEveryKeyAndLoadStripsBlanks) {
@@ -64,9 +66,9 @@ TEST(SettingsFileTest, SaveWritesEveryKeyAndLoadStripsBlanks) {
             "proxyserver=px\nproxyport=3128\nproxyuser=teacher\nproxypass=p w\n");
   Recorder r;
   file.Load(r);
-  EXPECT_EQ(r.calls, (std::vector<std::string>{"skin 3", "proxymode 1",
-                                                "proxy [px][3128][teacher][p w]",
-                                                "proxy mode changed", "server [srv.lan][8080][7]"}));
+  EXPECT_EQ(r.calls,
+            (std::vector<std::string>{"skin 3", "proxymode 1", "proxy [px][3128][teacher][p w]",
+                                      "proxy mode changed", "server [srv.lan][8080][7]"}));
   // Nothing selected in a selector is stored as -1 and read back as -1.
   file.Save({-1, "s", "80", "1", -1, "", "", "", ""});
   LoginSettings back = file.Read();
@@ -89,11 +91,12 @@ TEST(SettingsFileTest, IndexesThatAreNotIntegersLoadAsZero) {
 TEST(SettingsFileTest, SaveKeepsTheRestOfTheFile) {
   testsupport::ScratchDir dir;
   const std::string path = dir.path() + "/kavro.ini";
-  std::ofstream(path, std::ios::binary) << "[window]\r\nleft=10\r\n[Teacher]\r\nSkin=2\r\nnote=mine";
+  std::ofstream(path, std::ios::binary)
+      << "[window]\r\nleft=10\r\n[Teacher]\r\nSkin=2\r\nnote=mine";
   SettingsFile(path).Save({4, "s", "80", "7", 0, "", "", "", ""});
   const std::string text = readFile(path);
-  EXPECT_EQ(text.rfind("[window]\r\nleft=10\r\n[Teacher]\r\nSkin=4\r\nnote=mine\r\nserver=s\r\n", 0),
-            0u)
+  EXPECT_EQ(
+      text.rfind("[window]\r\nleft=10\r\n[Teacher]\r\nSkin=4\r\nnote=mine\r\nserver=s\r\n", 0), 0u)
       << text;
 }
 

@@ -130,7 +130,8 @@ void TestHttpPeer::serve(int fd) {
 
 void TestHttpPeer::relay(int client, const std::string& head) {
   auto refuse = [&](const char* status) {
-    sendAll(client, std::string("HTTP/1.1 ") + status + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+    sendAll(client, std::string("HTTP/1.1 ") + status +
+                        "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
   };
   std::istringstream lines(head.substr(0, head.find("\r\n\r\n")));
   std::string requestLine;

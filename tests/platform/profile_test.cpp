@@ -71,8 +71,8 @@ TEST_F(ProfileTest, ValuesAreCutToTheReadBuffer) {
   EXPECT_NE(contents().find(value), std::string::npos);  // stored whole
   EXPECT_EQ(get("server"), std::string(kProfileBufferSize - 1, 'x'));
   // A cut never splits a UTF-8 character: 2046 bytes, then a three-byte character.
-  ASSERT_TRUE(WritePrivateProfileString("teacher", "classroom", std::string(2046, 'a') + "教室",
-                                        path_).ok);
+  ASSERT_TRUE(
+      WritePrivateProfileString("teacher", "classroom", std::string(2046, 'a') + "教室", path_).ok);
   EXPECT_EQ(get("classroom"), std::string(2046, 'a'));
 }
 
@@ -89,8 +89,9 @@ TEST_F(ProfileTest, SurvivesGarbageAndVeryLongLines) {
 }
 
 TEST_F(ProfileTest, WritesKeepEveryOtherLine) {
-  const std::string before = "; settings\r\n[other]\r\nkey=1\r\n\r\n[TEACHER]\r\nServer=old\r\n"
-                             "port=80\r\n\r\n[last]\r\nx=y";
+  const std::string before =
+      "; settings\r\n[other]\r\nkey=1\r\n\r\n[TEACHER]\r\nServer=old\r\n"
+      "port=80\r\n\r\n[last]\r\nx=y";
   put(before);
   ASSERT_TRUE(WritePrivateProfileString("teacher", "server", "  new host ", path_).ok);
   ASSERT_TRUE(WritePrivateProfileString("teacher", "classroom", "7", path_).ok);
@@ -134,9 +135,8 @@ TEST_F(ProfileTest, WriteErrorsAreReported) {
   // A folder nobody may write to: the file cannot be replaced.
   ASSERT_EQ(::chmod(path_.c_str(), 0666), 0);
   ASSERT_EQ(::chmod(dir_.c_str(), 0555), 0);
-  int code = runUnprivileged([&] {
-    return WritePrivateProfileString("teacher", "port", "81", path_).ok ? 1 : 0;
-  });
+  int code = runUnprivileged(
+      [&] { return WritePrivateProfileString("teacher", "port", "81", path_).ok ? 1 : 0; });
   EXPECT_EQ(code, 0);
   ASSERT_EQ(::chmod(dir_.c_str(), 0755), 0);
   EXPECT_EQ(get("port"), "80");

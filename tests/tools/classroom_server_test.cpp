@@ -30,8 +30,8 @@ std::string get(const ClassroomServerProcess& server, const std::string& path) {
 TEST(ClassroomServerTest, OptionsAndHelp) {
   auto [code, out] = RunProgram(ClassroomServerProgram(), {"--help"}, 10);
   EXPECT_EQ(code, 0);
-  for (const char* word : {"--port", "--log", "--config", "--charset", "--fault", "--proxy-test-port",
-                           "127.0.0.1", "configds"}) {
+  for (const char* word : {"--port", "--log", "--config", "--charset", "--fault",
+                           "--proxy-test-port", "127.0.0.1", "configds"}) {
     EXPECT_NE(out.find(word), std::string::npos) << word;
   }
   EXPECT_EQ(RunProgram(ClassroomServerProgram(), {"--port", "x"}, 10).first, 2);
@@ -39,7 +39,8 @@ TEST(ClassroomServerTest, OptionsAndHelp) {
   EXPECT_EQ(RunProgram(ClassroomServerProgram(), {"--bogus", "1"}, 10).first, 2);
   ScratchDir dir;
   std::ofstream(dir.path() + "/bad.conf") << "classroom 1 pw\n";
-  EXPECT_EQ(RunProgram(ClassroomServerProgram(), {"--config", dir.path() + "/bad.conf"}, 10).first, 1);
+  EXPECT_EQ(RunProgram(ClassroomServerProgram(), {"--config", dir.path() + "/bad.conf"}, 10).first,
+            1);
 }
 
 TEST(ClassroomServerTest, LoginRepliesFollowTheConfigFile) {
@@ -62,7 +63,8 @@ TEST(ClassroomServerTest, LoginRepliesFollowTheConfigFile) {
 
 TEST(ClassroomServerTest, TheCourseListFollowsThePageContract) {
   ClassroomServerProcess server;
-  const std::string page = get(server, "KVRCS/kavro_courselist.jsp?classroomid=1&classroomdesc=101");
+  const std::string page =
+      get(server, "KVRCS/kavro_courselist.jsp?classroomid=1&classroomdesc=101");
   EXPECT_NE(page.find("<title>课程列表</title>"), std::string::npos);
   EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
   // Each class: its "id" radio, then its docbase and course type inputs, before the next "id".
@@ -90,7 +92,8 @@ TEST(ClassroomServerTest, ServesTheTeacherPagesOfEachClass) {
   const std::string start = get(server, "simA/teacher/teacher_default.jsp" + q);
   EXPECT_NE(start.find("name=\"exportpath\""), std::string::npos);
   EXPECT_NE(start.find("location.href='http://selectdialog/exportpath/'"), std::string::npos);
-  EXPECT_NE(get(server, "simA/teacher/teacher_config_companyonline.jsp" + q).find("<title>在线公司设置</title>"),
+  EXPECT_NE(get(server, "simA/teacher/teacher_config_companyonline.jsp" + q)
+                .find("<title>在线公司设置</title>"),
             std::string::npos);
   EXPECT_NE(get(server, "simA/teacher/frames.jsp" + q).find("<frame name=\"groups\""),
             std::string::npos);
@@ -109,8 +112,8 @@ TEST(ClassroomServerTest, ServesTheTeacherPagesOfEachClass) {
 TEST(ClassroomServerTest, TextRepliesInGbk) {
   ClassroomServerProcess server({"--charset", "gbk"});
   // 进入口令错误 in GBK.
-  EXPECT_EQ(get(server, "KVRCS/LoginAction.do?p0=1&p1=101&p2=no").rfind(
-                "\xBD\xF8\xC8\xEB\xBF\xDA\xC1\xEE\xB4\xED\xCE\xF3", 0),
+  EXPECT_EQ(get(server, "KVRCS/LoginAction.do?p0=1&p1=101&p2=no")
+                .rfind("\xBD\xF8\xC8\xEB\xBF\xDA\xC1\xEE\xB4\xED\xCE\xF3", 0),
             0u);
   EXPECT_EQ(get(server, "KVRCS/LoginAction.do?p0=1&p1=101&p2=abc"), "1");
 }

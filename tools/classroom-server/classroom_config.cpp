@@ -77,7 +77,8 @@ Config ParseConfig(const std::string& text, const std::string& origin) {
     if (kind == "classroom") {
       Classroom c;
       std::string flag;
-      if (!(words >> c.number >> c.password >> c.id)) throw bad("expected: classroom <number> <password> <id>");
+      if (!(words >> c.number >> c.password >> c.id))
+        throw bad("expected: classroom <number> <password> <id>");
       if (words >> flag) {
         if (flag != "unconfigured") throw bad("unknown flag \"" + flag + "\"");
         c.configured = false;

@@ -9,9 +9,9 @@
 namespace classroom {
 
 struct Classroom {
-  std::string number;    // what the teacher types
-  std::string password;  // the entry password
-  int id = 0;            // the id the login reply gives
+  std::string number;      // what the teacher types
+  std::string password;    // the entry password
+  int id = 0;              // the id the login reply gives
   bool configured = true;  // false: the server has no database for it yet
 };
 

@@ -100,8 +100,8 @@ long long number(const std::string& option, const char* text, long long lo, long
   char* end = nullptr;
   long long v = std::strtoll(text, &end, 10);
   if (end == text || *end != '\0' || v < lo || v > hi) {
-    usageError(option + " needs a number from " + std::to_string(lo) + " to " +
-               std::to_string(hi) + ", not \"" + text + "\"");
+    usageError(option + " needs a number from " + std::to_string(lo) + " to " + std::to_string(hi) +
+               ", not \"" + text + "\"");
   }
   return v;
 }
@@ -116,16 +116,24 @@ Options parseOptions(int argc, char** argv) {
     }
     if (i + 1 >= argc) usageError("unknown option or missing value: " + a);
     const char* v = argv[++i];
-    if (a == "--host") o.host = v;
-    else if (a == "--port") o.port = static_cast<int>(number(a, v, 0, 65535));
-    else if (a == "--proxy-test-port") o.proxyTestPort = static_cast<int>(number(a, v, 1, 65535));
-    else if (a == "--port-file") o.portFile = v;
-    else if (a == "--log") o.logPath = v;
-    else if (a == "--config") o.configPath = v;
+    if (a == "--host")
+      o.host = v;
+    else if (a == "--port")
+      o.port = static_cast<int>(number(a, v, 0, 65535));
+    else if (a == "--proxy-test-port")
+      o.proxyTestPort = static_cast<int>(number(a, v, 1, 65535));
+    else if (a == "--port-file")
+      o.portFile = v;
+    else if (a == "--log")
+      o.logPath = v;
+    else if (a == "--config")
+      o.configPath = v;
     else if (a == "--charset") {
       std::string c = v;
-      if (c == "gbk" || c == "GBK") o.gbk = true;
-      else if (c != "utf-8" && c != "UTF-8") usageError("--charset is utf-8 or gbk");
+      if (c == "gbk" || c == "GBK")
+        o.gbk = true;
+      else if (c != "utf-8" && c != "UTF-8")
+        usageError("--charset is utf-8 or gbk");
     } else if (a == "--login-reply") {
       o.fixedLoginReply = true;
       o.loginReply = unescape(v);
@@ -135,10 +143,14 @@ Options parseOptions(int argc, char** argv) {
           o.fault != "stall" && o.fault != "huge") {
         usageError("unknown fault \"" + o.fault + "\"");
       }
-    } else if (a == "--stall-seconds") o.stallSeconds = static_cast<int>(number(a, v, 0, 3600));
-    else if (a == "--huge-bytes") o.hugeBytes = number(a, v, 0, 1LL << 32);
-    else if (a == "--slow-seconds") o.slowSeconds = static_cast<int>(number(a, v, 0, 600));
-    else usageError("unknown option " + a);
+    } else if (a == "--stall-seconds")
+      o.stallSeconds = static_cast<int>(number(a, v, 0, 3600));
+    else if (a == "--huge-bytes")
+      o.hugeBytes = number(a, v, 0, 1LL << 32);
+    else if (a == "--slow-seconds")
+      o.slowSeconds = static_cast<int>(number(a, v, 0, 600));
+    else
+      usageError("unknown option " + a);
   }
   return o;
 }
@@ -276,8 +288,7 @@ class ClassroomServer {
       return reply(res, std::to_string(room->id));
     }
     if (step == "2") {
-      const Course* course =
-          config_.course(std::atoi(p2.c_str()), std::atoi(p1.c_str()));
+      const Course* course = config_.course(std::atoi(p2.c_str()), std::atoi(p1.c_str()));
       if (course == nullptr || p1.empty()) return reply(res, "所选班级不存在或尚未开放。");
       res.set_header("Set-Cookie", "KVRCLASS=" + p1 + "; Path=/");
       return reply(res, "1");
@@ -313,24 +324,24 @@ class ClassroomServer {
     const int rows = 20;
     const int stepMs = o_.slowSeconds * 1000 / rows;
     auto next = std::make_shared<int>(-1);
-    res.set_chunked_content_provider(
-        "text/html; charset=utf-8", [next, rows, stepMs](size_t, httplib::DataSink& sink) {
-          std::string piece;
-          if (*next < 0) {
-            piece = SlowPageHead();
-          } else if (*next < rows) {
-            if (!pause(stepMs)) return false;
-            piece = SlowPageRow(*next, rows);
-          } else {
-            piece = SlowPageTail();
-            sink.write(piece.data(), piece.size());
-            sink.done();
-            return true;
-          }
-          ++*next;
-          sink.write(piece.data(), piece.size());
-          return true;
-        });
+    res.set_chunked_content_provider("text/html; charset=utf-8",
+                                     [next, rows, stepMs](size_t, httplib::DataSink& sink) {
+                                       std::string piece;
+                                       if (*next < 0) {
+                                         piece = SlowPageHead();
+                                       } else if (*next < rows) {
+                                         if (!pause(stepMs)) return false;
+                                         piece = SlowPageRow(*next, rows);
+                                       } else {
+                                         piece = SlowPageTail();
+                                         sink.write(piece.data(), piece.size());
+                                         sink.done();
+                                         return true;
+                                       }
+                                       ++*next;
+                                       sink.write(piece.data(), piece.size());
+                                       return true;
+                                     });
   }
 
   Options o_;
@@ -385,7 +396,8 @@ int main(int argc, char** argv) {
     std::ofstream(tmp) << ports[0] << "\n";
     std::rename(tmp.c_str(), o.portFile.c_str());
   }
-  for (int port : ports) std::cout << "classroom-server: listening on http://" << o.host << ":" << port << "/\n";
+  for (int port : ports)
+    std::cout << "classroom-server: listening on http://" << o.host << ":" << port << "/\n";
   std::cout.flush();
 
   std::vector<std::thread> threads;

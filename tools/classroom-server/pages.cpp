@@ -29,9 +29,10 @@ nav h3{margin:0;padding:8px 14px;font-size:13px;color:#fff;background:#5a8fd0}
 
 std::string page(const std::string& title, const std::string& body,
                  const std::string& subtitle = {}) {
-  std::string html = "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\">\n<title>" +
-                     HtmlEscape(title) + "</title>\n" + kStyle + "</head>\n<body>\n<header><h1>" +
-                     HtmlEscape(title) + "</h1>";
+  std::string html =
+      "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\">\n<title>" +
+      HtmlEscape(title) + "</title>\n" + kStyle + "</head>\n<body>\n<header><h1>" +
+      HtmlEscape(title) + "</h1>";
   if (!subtitle.empty()) html += "<p>" + HtmlEscape(subtitle) + "</p>";
   html += "</header>\n<main>\n" + body + "\n</main>\n</body></html>\n";
   return html;
@@ -48,12 +49,23 @@ std::string HtmlEscape(const std::string& text) {
   out.reserve(text.size());
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&#39;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&#39;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -74,15 +86,16 @@ const std::vector<TeacherTopic>& TeacherTopics() {
 }
 
 std::string RootPage(int port) {
-  return page("商业模拟平台服务器",
-              "<div class=\"card\"><h2>服务器运行中</h2><p class=\"ok\">端口 " +
-                  std::to_string(port) +
-                  " 正常响应。</p><p class=\"note\">教师客户端通过本服务器登录教室、进入班级。</p></div>");
+  return page(
+      "商业模拟平台服务器",
+      "<div class=\"card\"><h2>服务器运行中</h2><p class=\"ok\">端口 " + std::to_string(port) +
+          " 正常响应。</p><p class=\"note\">教师客户端通过本服务器登录教室、进入班级。</p></div>");
 }
 
 std::string CourseListPage(const Config& config, int classroomId, const std::string& desc) {
-  std::string body = "<div class=\"card\"><h2>请选择要登录的班级</h2>\n<table>\n"
-                     "<tr><th style=\"width:40px\"></th><th>班级</th><th>编号</th><th>数据库</th></tr>\n";
+  std::string body =
+      "<div class=\"card\"><h2>请选择要登录的班级</h2>\n<table>\n"
+      "<tr><th style=\"width:40px\"></th><th>班级</th><th>编号</th><th>数据库</th></tr>\n";
   auto courses = config.coursesOf(classroomId);
   for (const Course* c : courses) {
     std::string n = std::to_string(c->id);
@@ -95,23 +108,25 @@ std::string CourseListPage(const Config& config, int classroomId, const std::str
             (c->database.empty() ? "<span class=\"note\">默认</span>" : HtmlEscape(c->database)) +
             "</td></tr>\n";
   }
-  if (courses.empty()) body += "<tr><td colspan=\"4\" class=\"note\">本教室还没有开设班级。</td></tr>\n";
+  if (courses.empty())
+    body += "<tr><td colspan=\"4\" class=\"note\">本教室还没有开设班级。</td></tr>\n";
   body += "</table></div>\n<p class=\"note\">选择班级后，点击下方的“登录班级”。</p>";
   return page("课程列表", body, "教室 " + desc);
 }
 
 std::string DatabaseConfigPage() {
-  return page("数据库配置",
-              "<div class=\"card\"><h2>本教室尚未配置数据库</h2><form action=\"database_config.jsp\">"
-              "<p><label>数据库类型</label><select name=\"dbtype\"><option>SQL Server</option>"
-              "<option>Oracle</option><option>MySQL</option></select></p>"
-              "<p><label>服务器地址</label><input type=\"text\" name=\"dbhost\" value=\"127.0.0.1\"></p>"
-              "<p><label>数据库名称</label><input type=\"text\" name=\"dbname\" value=\"kavro\"></p>"
-              "<p><label>用户名</label><input type=\"text\" name=\"dbuser\" value=\"sa\"></p>"
-              "<p><label>密码</label><input type=\"password\" name=\"dbpass\"></p>"
-              "<p><button type=\"submit\">保存配置</button></p></form></div>"
-              "<p class=\"note\">配置完成后，请重新进入教室。</p>",
-              "首次使用");
+  return page(
+      "数据库配置",
+      "<div class=\"card\"><h2>本教室尚未配置数据库</h2><form action=\"database_config.jsp\">"
+      "<p><label>数据库类型</label><select name=\"dbtype\"><option>SQL Server</option>"
+      "<option>Oracle</option><option>MySQL</option></select></p>"
+      "<p><label>服务器地址</label><input type=\"text\" name=\"dbhost\" value=\"127.0.0.1\"></p>"
+      "<p><label>数据库名称</label><input type=\"text\" name=\"dbname\" value=\"kavro\"></p>"
+      "<p><label>用户名</label><input type=\"text\" name=\"dbuser\" value=\"sa\"></p>"
+      "<p><label>密码</label><input type=\"password\" name=\"dbpass\"></p>"
+      "<p><button type=\"submit\">保存配置</button></p></form></div>"
+      "<p class=\"note\">配置完成后，请重新进入教室。</p>",
+      "首次使用");
 }
 
 std::string FunctionListPage(const ClassQuery& q, const std::string& menu) {
@@ -123,11 +138,13 @@ std::string FunctionListPage(const ClassQuery& q, const std::string& menu) {
   } else {
     body += "<h3>教学功能</h3>" + link("teacher_default.jsp" + qs, "教师首页");
     for (const TeacherTopic& t : TeacherTopics()) body += link(t.page + qs, t.title);
-    body += link("frames.jsp" + qs, "分组总览（多窗格）") + link("slow.jsp" + qs, "年度结算（较慢）") +
+    body += link("frames.jsp" + qs, "分组总览（多窗格）") +
+            link("slow.jsp" + qs, "年度结算（较慢）") +
             link("left.jsp" + qs + "&menu=2", "系统维护 »");
   }
   body += "</nav>";
-  return "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\">\n<title>功能列表</title>\n" +
+  return "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta "
+         "charset=\"utf-8\">\n<title>功能列表</title>\n" +
          std::string(kStyle) + "</head>\n<body>\n" + body + "\n</body></html>\n";
 }
 
@@ -164,8 +181,10 @@ std::string CompanyOnlinePage(const ClassQuery& q) {
 
 std::string FramesPage(const ClassQuery& q) {
   const std::string qs = q.query();
-  return "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\">\n<title>分组总览</title>\n"
-         "</head>\n<frameset cols=\"38%,*\"><frame name=\"groups\" src=\"frame_part.jsp?part=groups&" +
+  return "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta "
+         "charset=\"utf-8\">\n<title>分组总览</title>\n"
+         "</head>\n<frameset cols=\"38%,*\"><frame name=\"groups\" "
+         "src=\"frame_part.jsp?part=groups&" +
          HtmlEscape(qs) + "\"><frame name=\"detail\" src=\"frame_part.jsp?part=detail&" +
          HtmlEscape(qs) + "\"></frameset></html>\n";
 }
@@ -193,9 +212,11 @@ std::string NotFoundPage(const std::string& path) {
 }
 
 std::string SlowPageHead() {
-  return "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\">\n<title>年度结算</title>\n" +
+  return "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta "
+         "charset=\"utf-8\">\n<title>年度结算</title>\n" +
          std::string(kStyle) +
-         "</head>\n<body>\n<header><h1>年度结算</h1><p>正在计算各组经营结果…</p></header>\n<main><table>"
+         "</head>\n<body>\n<header><h1>年度结算</h1><p>正在计算各组经营结果…</p></"
+         "header>\n<main><table>"
          "<tr><th>步骤</th><th>状态</th></tr>\n";
 }
 
@@ -204,6 +225,8 @@ std::string SlowPageRow(int index, int count) {
          "</td><td class=\"ok\">完成</td></tr>\n";
 }
 
-std::string SlowPageTail() { return "</table><p class=\"ok\">结算完成。</p></main></body></html>\n"; }
+std::string SlowPageTail() {
+  return "</table><p class=\"ok\">结算完成。</p></main></body></html>\n";
+}
 
 }  // namespace classroom

@@ -80,12 +80,11 @@ void RequestLog::write(const LoggedRequest& r) {
   auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                 std::chrono::system_clock::now().time_since_epoch())
                 .count();
-  std::string line = "{\"time_ms\":" + std::to_string(ms) +
-                     ",\"port\":" + std::to_string(r.localPort) + ",\"remote\":\"" +
-                     JsonEscape(r.remote) + "\",\"method\":\"" + JsonEscape(r.method) +
-                     "\",\"target\":\"" + JsonEscape(r.target) + "\",\"target_hex\":\"" +
-                     HexOf(r.target) + "\",\"version\":\"" + JsonEscape(r.version) +
-                     "\",\"headers\":[";
+  std::string line =
+      "{\"time_ms\":" + std::to_string(ms) + ",\"port\":" + std::to_string(r.localPort) +
+      ",\"remote\":\"" + JsonEscape(r.remote) + "\",\"method\":\"" + JsonEscape(r.method) +
+      "\",\"target\":\"" + JsonEscape(r.target) + "\",\"target_hex\":\"" + HexOf(r.target) +
+      "\",\"version\":\"" + JsonEscape(r.version) + "\",\"headers\":[";
   bool first = true;
   for (const auto& [name, value] : r.headers) {
     if (!first) line += ',';
