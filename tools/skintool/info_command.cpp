@@ -28,7 +28,7 @@ const char kUsage[] =
 std::string describe(const skin::PackagePicture& p) {
   if (!p.present) return "none";
   return std::to_string(p.bitmap.width()) + "x" + std::to_string(p.bitmap.height()) + ", " +
-         std::to_string(p.bitmap.storedBits()) + " bits, " + std::to_string(p.bytes.size()) +
+         std::to_string(p.bitmap.storedBits()) + "-bit, " + std::to_string(p.bytes.size()) +
          " bytes";
 }
 

@@ -61,7 +61,7 @@ int run(const std::vector<std::string>& args) {
   const skin::PackageContents c = skin::ReadPackageContents(raw.bytes());
   if (c.version > 3) {
     throw std::runtime_error("package version " + std::to_string(c.version) +
-                             " is newer than this tool reads (3)");
+                             " is above 3: it is not read");
   }
   const skin::SkinDefinition def = skin::SkinDefinition::Parse(c.definitionText);
 
