@@ -258,10 +258,8 @@ HttpResult HttpClient::perform(Transfer& t) {
         lost = true;
         break;
       }
-      while (CURLMsg* msg = [&] {
-        int left = 0;
-        return curl_multi_info_read(multi, &left);
-      }()) {
+      int left = 0;
+      while (CURLMsg* msg = curl_multi_info_read(multi, &left)) {
         if (msg->msg == CURLMSG_DONE && msg->easy_handle == easy) {
           code = msg->data.result;
           finished = true;
@@ -284,7 +282,8 @@ HttpResult HttpClient::perform(Transfer& t) {
       now = Clock::now();
       if (now - lastPump >= kEventPumpInterval) {
         lastPump = now;
-        const EventPump& pump = pump_ ? pump_ : defaultPump();
+        // A copy: the handler may replace the pump while it runs.
+        EventPump pump = pump_ ? pump_ : defaultPump();
         if (pump) pump();
       }
     }

@@ -200,6 +200,37 @@ TEST(HttpClientTest, NetworkFailuresFailWithTheirReason) {
   EXPECT_EQ(client.Get("http://127.0.0.1:1/").failure, HttpFailure::Connect);
 }
 
+TEST(HttpClientTest, AConnectionThatIsNeverAcceptedTimesOut) {
+  // A listener whose queue is full and that never accepts drops new
+  // connection attempts, like a host that does not answer.
+  int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+  ASSERT_EQ(::listen(listener, 0), 0);
+  socklen_t len = sizeof a;
+  ::getsockname(listener, reinterpret_cast<sockaddr*>(&a), &len);
+  std::vector<int> fillers;
+  for (int i = 0; i < 4; ++i) {
+    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    fillers.push_back(fd);
+  }
+  HttpClient client;
+  HttpLimits limits;
+  limits.connect = std::chrono::milliseconds(800);
+  client.setLimits(limits);
+  Clock::time_point start = Clock::now();
+  HttpResult r = client.Get(local(ntohs(a.sin_port), "/"));
+  double seconds = secondsSince(start);
+  for (int fd : fillers) ::close(fd);
+  ::close(listener);
+  EXPECT_EQ(r.failure, HttpFailure::ConnectTimeout) << r.reason;
+  EXPECT_GE(seconds, 0.7);
+  EXPECT_LT(seconds, 3.0);
+}
+
 TEST(HttpClientTest, StatusOutside2xxFails) {
   ClassroomServerProcess server;
   HttpClient client;
