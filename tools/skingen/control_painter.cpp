@@ -32,7 +32,9 @@ void ButtonSection(Painter& P, const std::string& name, int w, int h, int radius
           Blend(P.bmp(), x, y, l.border, 0.55);
           Blend(P.bmp(), x + 1, y, l.light, 0.5);
         }
-        DrawGlyph(P.bmp(), Glyph::ArrowDown, {x + 1, rc.top, rc.right, rc.bottom}, l.text);
+        // Above the rows that repeat when the button grows taller.
+        DrawGlyph(P.bmp(), Glyph::ArrowDown, {x + 1, rc.top + mid - 4, rc.right, rc.top + mid},
+                  l.text);
       });
   Section sec(P.b, name, kind);
   sec.both(r.normal, 4, mid, 4 + trackWidth, h - mid - 2);

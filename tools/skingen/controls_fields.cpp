@@ -66,6 +66,8 @@ void PaintFields(Painter& P) {
         .rect("downbuttonrect", {})
         .rect("unenabledbuttonrect", {});
   }
+  // Edits with buttons keep the skin's height: their buttons lie in the
+  // fixed right end and must not be repeated downwards.
   // buttonedit: an edit with a "..." button at its right end.
   {
     const int w = 100, h = 21;
@@ -74,7 +76,7 @@ void PaintFields(Painter& P) {
     const StateRects b = FieldButtons(P, f, button, Glyph::Ellipsis);
     P.atlas.newRow();
     Section sec(P.b, "buttonedit", "edit");
-    sec.both(f.normal, 3, 3, 21, 3);
+    sec.across(f.normal, 3, 21, {3, 3, w - 21, h - 3});
     EditKeys(P, sec, f);
     sec.rect("buttonrect", button)
         .rect("activebuttonrect", b.hot)
@@ -115,7 +117,7 @@ void PaintFields(Painter& P) {
     const StateRects d = FieldButtons(P, f, down, Glyph::ArrowDown);
     P.atlas.newRow();
     Section sec(P.b, "spinedit", "spinedit");
-    sec.both(f.normal, 3, 3, 18, 3)
+    sec.across(f.normal, 3, 18, {3, 3, w - 18, h - 3})
         .rect("activeskinrect", f.hot)
         .font(c.fieldText)
         .color("activefontcolor", c.fieldText)
@@ -143,7 +145,7 @@ void PaintFields(Painter& P) {
     CompositeRound(P.bmp(), focus, sel, 2);
     P.atlas.newRow();
     Section sec(P.b, "combobox", "combobox");
-    sec.both(f.normal, 3, 3, 20, 3)
+    sec.across(f.normal, 3, 20, {3, 3, w - 20, h - 3})
         .rect("itemrect", item)
         .rect("focusitemrect", focus)
         .integer("itemleftoffset", 3)

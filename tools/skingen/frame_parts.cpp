@@ -214,7 +214,7 @@ void PaintCaptionButton(const SkinBuild& b, gfx::Bitmap& bmp, const gfx::Rect& r
     PaintFace(bmp, r, l, s.buttonRadius, -1, -1, 0.46);
   };
   const Color border = s.dark ? Darker(face, 0.6) : Darker(Mix(face, c.captionBottom, 0.5), 0.35);
-  const Color hotBase = isClose ? c.closeHot : Mix(face, c.accent, s.dark ? 0.45 : 0.3);
+  const Color hotBase = isClose ? c.closeHot : Mix(face, c.accent, s.dark ? 0.5 : 0.55);
   switch (look) {
     case kNormal:
     case kInactive:

@@ -26,7 +26,7 @@ gfx::Bitmap BackgroundTile(const SkinStyle& s) {
       seed = seed * 1664525u + 1013904223u;
       const int noise = static_cast<int>((seed >> 24) % 5) - 2;  // -2 .. 2
       const bool weave = ((x + y) % 8 == 0) || ((x - y + n) % 8 == 0);
-      const double shade = (weave ? (s.dark ? 0.05 : -0.025) : 0.0) + noise * 0.006;
+      const double shade = (weave ? (s.dark ? 0.025 : -0.012) : 0.0) + noise * 0.004;
       t.setPixel(x, y,
                  shade >= 0 ? Lighter(s.colors.client, shade) : Darker(s.colors.client, -shade));
     }

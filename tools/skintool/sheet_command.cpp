@@ -480,8 +480,8 @@ void PopupSection(Sheet& sheet, const Skin& s) {
     const std::string text = "最小化到系统托盘区 Minimize to tray";
     const gfx::Font font = s.font(hsec);
     const gfx::Size ts = gfx::MeasureText(font, text);
-    const int w = std::max(
-        hint->width(), ts.width + stored.clientRect.left + hint->width() - stored.clientRect.right);
+    const int w = std::max(hint->width(), ts.width + 6 + stored.clientRect.left + hint->width() -
+                                              stored.clientRect.right);
     const int h = std::max(hint->height(), ts.height + stored.clientRect.top + hint->height() -
                                                stored.clientRect.bottom);
     const skin::SkinImageGeometry placed =
