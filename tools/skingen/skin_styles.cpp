@@ -30,7 +30,7 @@ SkinStyle LightBlue() {
   c.captionTop = H(0xEEF6FF), c.captionUpper = H(0xCFE3FA), c.captionLower = H(0xABCDF3),
   c.captionBottom = H(0xC2DBF7);
   SameInactive(c);
-  c.captionText = H(0x173659), c.captionTextInactive = H(0x687E98), c.captionShadow = H(0xF4F9FF);
+  c.captionText = H(0x173659), c.captionTextInactive = H(0x2C4668), c.captionShadow = H(0xF4F9FF);
   c.frameOuter = H(0x5783B5), c.frameFace = H(0xB9D3F1), c.client = H(0xEEF4FB);
   c.face = H(0xD9E8F8), c.accent = H(0x3C8CDE), c.select = H(0x3A82D2), c.selectText = H(0xFFFFFF);
   c.text = H(0x1C2A3A), c.field = H(0xFFFFFF), c.fieldText = H(0x1C2A3A);
@@ -53,7 +53,7 @@ SkinStyle LightGreen() {
   c.captionTop = H(0xF1FAEB), c.captionUpper = H(0xD5EEC7), c.captionLower = H(0xB0DB9B),
   c.captionBottom = H(0xC3E5B1);
   SameInactive(c);
-  c.captionText = H(0x1E4818), c.captionTextInactive = H(0x768C70), c.captionShadow = H(0xF6FCF2);
+  c.captionText = H(0x1E4818), c.captionTextInactive = H(0x4E6A48), c.captionShadow = H(0xF6FCF2);
   c.frameOuter = H(0x5C9850), c.frameFace = H(0xBFE0AF), c.client = H(0xF1F7EC);
   c.face = H(0xDEEED3), c.accent = H(0x48A037), c.select = H(0x4A9B3A), c.selectText = H(0xFFFFFF);
   c.text = H(0x21301F), c.field = H(0xFFFFFF), c.fieldText = H(0x21301F);
@@ -102,7 +102,7 @@ SkinStyle OrangeYellow() {
   c.captionTop = H(0xFFEDBA), c.captionUpper = H(0xFFD677), c.captionLower = H(0xFDB43C),
   c.captionBottom = H(0xFCC760);
   SameInactive(c);
-  c.captionText = H(0x4A2800), c.captionTextInactive = H(0x8C7656), c.captionShadow = H(0xFFF6DC);
+  c.captionText = H(0x4A2800), c.captionTextInactive = H(0x5C3C12), c.captionShadow = H(0xFFF6DC);
   c.frameOuter = H(0xBB7612), c.frameFace = H(0xF7C867), c.client = H(0xFFF9EE);
   c.face = H(0xFCEAC4), c.accent = H(0xEE921A), c.select = H(0xE98C16), c.selectText = H(0xFFFFFF);
   c.text = H(0x3A2913), c.field = H(0xFFFFFF), c.fieldText = H(0x3A2913);
@@ -127,7 +127,7 @@ SkinStyle BlackCrystal() {
   c.captionBottom = H(0x23262B);
   c.inactiveTop = H(0x70737A), c.inactiveUpper = H(0x5A5D63), c.inactiveLower = H(0x46484D),
   c.inactiveBottom = H(0x4D5055);
-  c.captionText = H(0xF3F5F9), c.captionTextInactive = H(0xA3A7AD), c.captionShadow = H(0x000000);
+  c.captionText = H(0xF3F5F9), c.captionTextInactive = H(0xB8BCC2), c.captionShadow = H(0x000000);
   c.frameOuter = H(0x050506), c.frameFace = H(0x2B2E34), c.client = H(0x2F3237);
   c.face = H(0x464A52), c.accent = H(0x55A8EC), c.select = H(0x3C7FC6), c.selectText = H(0xFFFFFF);
   c.text = H(0xE7E9ED), c.field = H(0x1E2024), c.fieldText = H(0xEDEFF3);
@@ -154,7 +154,7 @@ SkinStyle PlainElegant() {
   c.captionTop = H(0xFFFFFF), c.captionUpper = H(0xF8F8F8), c.captionLower = H(0xEEEEEE),
   c.captionBottom = H(0xF3F3F3);
   SameInactive(c);
-  c.captionText = H(0x303030), c.captionTextInactive = H(0x9A9A9A), c.captionShadow = H(0xFFFFFF);
+  c.captionText = H(0x303030), c.captionTextInactive = H(0x7E7E7E), c.captionShadow = H(0xFFFFFF);
   c.frameOuter = H(0x9A9A9A), c.frameFace = H(0xEFEFEF), c.client = H(0xF7F7F7);
   c.face = H(0xF0F0F0), c.accent = H(0x7496C0), c.select = H(0x6C8BB3), c.selectText = H(0xFFFFFF);
   c.text = H(0x2A2A2A), c.field = H(0xFFFFFF), c.fieldText = H(0x2A2A2A);
