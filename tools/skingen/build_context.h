@@ -66,6 +66,21 @@ struct SkinBuild {
 void PaintFace(gfx::Bitmap& bmp, const gfx::Rect& r, const FaceLook& l, int radius,
                int flatFrom = -1, int flatTo = -1, double gloss = 0.5);
 
+// The keys every skin object starts with: its hint, its active picture, where
+// its normal image lies (skinRectInPicture: in the active picture rather than
+// the frame picture), its normal, hot and inactive-window images and whether
+// it morphs between them. Also enters the object in [SKINOBJECTS].
+struct ObjectLooks {
+  std::string hint;
+  int activePicture = -1;
+  bool skinRectInPicture = false;
+  gfx::Rect normal, hot, inactive;
+  bool morphing = false;
+  std::string morphKind = "mkdefault";
+};
+void WriteObjectBase(SkinBuild& b, const std::string& name, const std::string& kind,
+                     const ObjectLooks& looks);
+
 // The painters of the parts of a skin, in the order BuildSkin runs them.
 void BuildFrame(SkinBuild& b);
 void BuildCaptionButtons(SkinBuild& b);

@@ -27,15 +27,9 @@ void PaintMenus(Painter& P) {
           Mix(p.menuBorder, c.menu, 0.45));
     P.atlas.newRow();
     const std::string n = "menuitem";
-    P.b.objects.push_back(n + ":menuitem");
-    ini.set(n, "hint", "");
-    ini.setInt(n, "activepictureindex", kControlsPicture);
-    ini.setBool(n, "skinrectinapicture", true);
-    ini.setRect(n, "skinrect", item);
-    ini.setRect(n, "activeskinrect", lit);
-    ini.setRect(n, "inactiveskinrect", {});
-    ini.setBool(n, "morphing", s.controlMorph);
-    ini.set(n, "morphkind", s.controlMorphKind);
+    WriteObjectBase(
+        P.b, n, "menuitem",
+        {"", kControlsPicture, true, item, lit, {}, s.controlMorph, s.controlMorphKind});
     ini.setInt(n, "itemleftoffset", gutter + 4);
     ini.setInt(n, "itemrightoffset", 4);
     ini.setRect(n, "dividerrect", divider);
@@ -80,15 +74,7 @@ void PaintMenus(Painter& P) {
         .color("trackmarkcolor", p.normal.text)
         .color("trackmarkactivecolor", c.accent);
     const std::string n = "mainmenubaritem";
-    P.b.objects.push_back(n + ":mainmenubaritem");
-    ini.set(n, "hint", "");
-    ini.setInt(n, "activepictureindex", kControlsPicture);
-    ini.setBool(n, "skinrectinapicture", true);
-    ini.setRect(n, "skinrect", item);
-    ini.setRect(n, "activeskinrect", hot);
-    ini.setRect(n, "inactiveskinrect", {});
-    ini.setBool(n, "morphing", false);
-    ini.set(n, "morphkind", "mkdefault");
+    WriteObjectBase(P.b, n, "mainmenubaritem", {"", kControlsPicture, true, item, hot, {}});
     ini.setInt(n, "itemleftoffset", 4);
     ini.setInt(n, "itemrightoffset", 4);
     ini.setRect(n, "downrect", down);

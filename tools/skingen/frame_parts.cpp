@@ -138,16 +138,8 @@ void BuildFrame(SkinBuild& b) {
   // The caption object: the whole caption band of the frame picture; the
   // caption-button layout trims it to the space left of the buttons.
   const std::string cap = "caption";
-  b.objects.push_back(cap + ":caption");
   const gfx::Rect capRect{3, 0, w - 3, C - 1};
-  ini.set(cap, "hint", "");
-  ini.setInt(cap, "activepictureindex", kButtonsPicture);
-  ini.setBool(cap, "skinrectinapicture", false);
-  ini.setRect(cap, "skinrect", capRect);
-  ini.setRect(cap, "activeskinrect", {});
-  ini.setRect(cap, "inactiveskinrect", {});
-  ini.setBool(cap, "morphing", false);
-  ini.set(cap, "morphkind", "mkdefault");
+  WriteObjectBase(b, cap, "caption", {"", kButtonsPicture, false, capRect, {}, {}});
   ini.setRect(cap, "textrect", {5, 0, capRect.width() - 5, capRect.height()});
   ini.set(cap, "fontname", s.fontName);
   ini.setInt(cap, "fontheight", s.fontHeight + 1);
@@ -254,15 +246,10 @@ void WriteButtonObject(SkinBuild& b, const ButtonKind& k, const std::string& kin
   const SkinStyle& s = b.style;
   IniWriter& ini = b.ini;
   const std::string n = k.section;
-  b.objects.push_back(n + ":" + kind);
-  ini.set(n, "hint", k.hint);
-  ini.setInt(n, "activepictureindex", kButtonsPicture);
-  ini.setBool(n, "skinrectinapicture", true);
-  ini.setRect(n, "skinrect", looks[kNormal]);
-  ini.setRect(n, "activeskinrect", looks[kHot]);
-  ini.setRect(n, "inactiveskinrect", withInactive ? looks[kInactive] : gfx::Rect{});
-  ini.setBool(n, "morphing", s.buttonMorph);
-  ini.set(n, "morphkind", s.buttonMorphKind);
+  WriteObjectBase(
+      b, n, kind,
+      {k.hint, kButtonsPicture, true, looks[kNormal], looks[kHot],
+       withInactive ? looks[kInactive] : gfx::Rect{}, s.buttonMorph, s.buttonMorphKind});
   ini.setRect(n, "downrect", looks[kDown]);
   ini.setRect(n, "disableskinrsect", looks[kDisabled]);
   ini.set(n, "command", k.command);

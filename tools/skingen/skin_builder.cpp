@@ -50,6 +50,20 @@ void WriteList(IniWriter& ini, const std::string& section, const std::vector<std
 
 }  // namespace
 
+void WriteObjectBase(SkinBuild& b, const std::string& name, const std::string& kind,
+                     const ObjectLooks& l) {
+  b.objects.push_back(name + ":" + kind);
+  IniWriter& ini = b.ini;
+  ini.set(name, "hint", l.hint);
+  ini.setInt(name, "activepictureindex", l.activePicture);
+  ini.setBool(name, "skinrectinapicture", l.skinRectInPicture);
+  ini.setRect(name, "skinrect", l.normal);
+  ini.setRect(name, "activeskinrect", l.hot);
+  ini.setRect(name, "inactiveskinrect", l.inactive);
+  ini.setBool(name, "morphing", l.morphing);
+  ini.set(name, "morphkind", l.morphKind);
+}
+
 BuiltSkin BuildSkin(const SkinStyle& style) {
   SkinBuild b(style);
   IniWriter& ini = b.ini;
