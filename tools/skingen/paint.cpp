@@ -75,6 +75,8 @@ namespace {
 // Whether the sample point (fx, fy) lies in the rounded rectangle.
 bool SampleIn(const Rect& r, double rad, double fx, double fy) {
   if (fx < r.left || fy < r.top || fx >= r.right || fy >= r.bottom) return false;
+  // A radius larger than half the shape makes a pill, not an inside-out shape.
+  rad = std::min({rad, r.width() / 2.0, r.height() / 2.0});
   const double cx = std::clamp(fx, r.left + rad, r.right - rad);
   const double cy = std::clamp(fy, r.top + rad, r.bottom - rad);
   const double dx = fx - cx, dy = fy - cy;

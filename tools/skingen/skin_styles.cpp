@@ -60,6 +60,8 @@ SkinStyle LightGreen() {
   c.glyph = H(0x2C5823), c.glyphHot = H(0x143D0F), c.buttonFace = H(0xD6ECC9);
   c.closeHot = H(0xD9534F), c.menu = H(0xFBFDF9), c.hint = H(0xFBFFF0), c.hintText = H(0x2E3A29);
   s.captionHeight = 26, s.borderWidth = 4;
+  s.buttonWidth = 24, s.buttonHeight = 17, s.buttonRadius = 8, s.buttonsOffset = 2;
+  s.controlRadius = 4;
   s.inactiveEffect = "iegrayscale";
   s.captionShadow = true;
   s.controlMorph = true, s.controlMorphKind = "mkdefault";
@@ -85,6 +87,7 @@ SkinStyle VividPurple() {
   c.closeHot = H(0xEE4468), c.menu = H(0xFCF9FE), c.hint = H(0xFFF6FD), c.hintText = H(0x48295A);
   s.captionHeight = 28, s.borderWidth = 5;
   s.cornerRadius = 9, s.bottomRadius = 4;
+  s.buttonRadius = 4, s.controlRadius = 4;
   s.buttonMorph = true, s.buttonMorphKind = "mkgradient";
   s.inactiveEffect = "iedarkness";
   s.captionShadow = true;
@@ -109,7 +112,8 @@ SkinStyle OrangeYellow() {
   c.glyph = H(0x673A00), c.glyphHot = H(0x452200), c.buttonFace = H(0xFFDB8C);
   c.closeHot = H(0xDE5236), c.menu = H(0xFFFCF5), c.hint = H(0xFFFBE6), c.hintText = H(0x4A3919);
   s.captionHeight = 24, s.borderWidth = 4;
-  s.buttonWidth = 19, s.buttonHeight = 17, s.buttonsOffset = 2;
+  s.buttonWidth = 19, s.buttonHeight = 17, s.buttonsOffset = 2, s.buttonRadius = 2;
+  s.controlRadius = 2;
   s.inactiveEffect = "iebrightness";
   s.captionShadow = true;
   s.gloss = 0.9;
@@ -162,7 +166,8 @@ SkinStyle PlainElegant() {
   c.closeHot = H(0xD9534F), c.menu = H(0xFFFFFF), c.hint = H(0xFFFFFF), c.hintText = H(0x333333);
   s.captionHeight = 24, s.borderWidth = 3;
   s.buttonShape = ButtonShape::Flat;
-  s.buttonWidth = 22, s.buttonHeight = 18, s.buttonsOffset = 0;
+  s.buttonWidth = 22, s.buttonHeight = 18, s.buttonsOffset = 0, s.buttonRadius = 2;
+  s.controlRadius = 2;
   s.inactiveEffect = "iegrayscale";
   s.backgroundTile = true;
   s.gloss = 0.6;
