@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "atlas.h"
@@ -102,9 +103,9 @@ struct Painter {
 
   // A face image at a new place of the atlas.
   gfx::Rect face(int w, int h, const FaceLook& l, int radius, int flatFrom = -1, int flatTo = -1,
-                 Color backdrop = Color(0xFFFFFFFF)) {
+                 std::optional<Color> backdrop = std::nullopt) {
     const gfx::Rect r = atlas.place(w, h);
-    bmp().fillRect(r, backdrop == Color(0xFFFFFFFF) ? c.client : backdrop);
+    bmp().fillRect(r, backdrop.value_or(c.client));
     PaintFace(bmp(), r, l, radius, flatFrom, flatTo, 0.45);
     return r;
   }

@@ -99,22 +99,19 @@ void PaintPanels(Painter& P) {
       for (int x = 0; x < cap; ++x) upright.setPixel(x, y, across.pixel(y, cap - 1 - x + 0));
     const gfx::Rect hStrip = P.put(upright);
     P.atlas.newRow();
+    // The caption bar's small buttons: at rest only the symbol on the bar,
+    // under the mouse and pressed a plate behind it.
+    const gfx::Rect barPiece{r.left + w - 20, r.top + 3, r.left + w - 5, r.top + 18};
     auto small = [&](Glyph g) {
-      gfx::Rect looks[3];
+      std::array<gfx::Rect, 3> looks;
       const FaceLook* ls[3] = {&p.hot, &p.normal, &p.down};
       for (int i = 0; i < 3; ++i) {
-        const gfx::Rect br = P.atlas.place(15, 15);
-        // The first look sits on the bar unchanged; the others are plates.
-        if (i == 0)
-          P.bmp().copyRect(br, P.bmp(), {r.left + w - 20, r.top + 3, r.left + w - 5, r.top + 18});
-        else {
-          P.bmp().copyRect(br, P.bmp(), {r.left + w - 20, r.top + 3, r.left + w - 5, r.top + 18});
-          PaintFace(P.bmp(), br, *ls[i], 2, -1, -1, 0.45);
-        }
-        DrawGlyph(P.bmp(), g, i == 2 ? gfx::OffsetRect(br, 1, 1) : br, ls[i]->text);
-        looks[i] = br;
+        looks[i] = P.atlas.place(15, 15);
+        P.bmp().copyRect(looks[i], P.bmp(), barPiece);
+        if (i > 0) PaintFace(P.bmp(), looks[i], *ls[i], 2, -1, -1, 0.45);
+        DrawGlyph(P.bmp(), g, i == 2 ? gfx::OffsetRect(looks[i], 1, 1) : looks[i], ls[i]->text);
       }
-      return std::array<gfx::Rect, 3>{looks[0], looks[1], looks[2]};
+      return looks;
     };
     const auto close = small(Glyph::SmallCross);
     const auto hroll = small(Glyph::ArrowLeft);
