@@ -4,6 +4,7 @@
 // so that their state machine runs without a window.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@
 #include "skin/data/object_data.h"
 #include "skin/frame/border_icons.h"
 #include "ui/graphics/bitmap.h"
+#include "ui/graphics/canvas.h"
 #include "ui/graphics/geometry.h"
 
 namespace ui {
@@ -25,12 +27,26 @@ class TbsSkinButtonObject;
 
 enum class PointerButton { Left, Right };
 
+// What the objects draw from: the frame's state as the frame paints it.
+struct FramePaintContext {
+  const gfx::Bitmap* framePicture = nullptr;  // null: no skin, the default look
+  bool active = true;                         // the window is active
+  bool autoRenderInactive = false;            // "autorenderinginactiveimage"
+  int inactiveEffect = 0;                     // "inactiveeffect"
+  gfx::Point skinLeftTop, skinRightTop;       // the frame's corner points (caption end widths)
+  std::string captionText;                    // the window's caption
+  const gfx::Bitmap* icon = nullptr;          // the window icon, when a button shows it
+  // OnPaintEvent of user objects: IDName, canvas, ObjectRect.
+  std::function<void(const std::string&, gfx::Canvas&, const gfx::Rect&)> onPaintEvent;
+};
+
 // What a frame object needs of its frame.
 class FrameObjectHost {
  public:
   virtual bool IsFormActive() const = 0;
   virtual FrameWindowState frameState() const = 0;
   virtual bool rolledUp() const = 0;
+  virtual const FramePaintContext& paintContext() const = 0;
   // Redraws one object alone on the window surface.
   virtual void redrawObject(TbsActiveSkinObject& object) = 0;
   virtual void startMorphTimer() = 0;
@@ -69,6 +85,10 @@ class TbsActiveSkinObject {
 
   // Slot order of the extension points.
   virtual bool NeedsMorphStep() const;
+  // Draws the object at ObjectRect. single: redrawn alone over the frame
+  // already on screen; false while the whole frame is composed, when an
+  // object whose normal look is part of the frame picture draws nothing.
+  virtual void Paint(gfx::Canvas& canvas, bool single);
   virtual void DblClick();
   virtual void PointerDown(int x, int y, PointerButton button);
   virtual void PointerUp(int x, int y, PointerButton button);
@@ -108,6 +128,7 @@ class TbsSkinButtonObject : public TbsActiveSkinObject {
   TbsSkinButtonObject(FrameObjectHost& parent, std::string idName);
 
   bool NeedsMorphStep() const override;
+  void Paint(gfx::Canvas& canvas, bool single) override;
   void PointerDown(int x, int y, PointerButton button) override;
   void PointerUp(int x, int y, PointerButton button) override;
   void PointerEnter() override;
@@ -132,6 +153,7 @@ class TbsSkinStdButtonObject : public TbsSkinButtonObject {
   TbsSkinStdButtonObject(FrameObjectHost& parent, std::string idName, StdCommand command);
 
   bool NeedsMorphStep() const override;
+  void Paint(gfx::Canvas& canvas, bool single) override;
   void DblClick() override;
   void PointerDown(int x, int y, PointerButton button) override;
   void PointerUp(int x, int y, PointerButton button) override;
@@ -151,9 +173,13 @@ class TbsSkinCaptionObject : public TbsActiveSkinObject {
   TbsSkinCaptionObject(FrameObjectHost& parent, const TbsDataSkinCaption& data,
                        const gfx::Bitmap* activePicture);
 
+  void Paint(gfx::Canvas& canvas, bool single) override;
   void PointerUp(int x, int y, PointerButton button) override;
   void PointerEnter() override;
   void PointerLeave() override;
+
+  // The text rectangle relative to the object's left-top corner.
+  gfx::Rect textRect() const;
 
   const TbsDataSkinCaption* data = nullptr;  // text, font and plate keys
 };
@@ -164,6 +190,7 @@ class TbsSkinAnimateObject : public TbsActiveSkinObject {
                        const gfx::Bitmap* activePicture);
 
   bool NeedsMorphStep() const override { return false; }
+  void Paint(gfx::Canvas& canvas, bool single) override;
   void DblClick() override;
   void PointerUp(int x, int y, PointerButton button) override;
   void PointerEnter() override;
@@ -185,6 +212,7 @@ class TbsSkinAnimateObject : public TbsActiveSkinObject {
 class TbsUserObject : public TbsActiveSkinObject {
  public:
   TbsUserObject(FrameObjectHost& parent, const TbsDataUserObject& data);
+  void Paint(gfx::Canvas& canvas, bool single) override;
 };
 
 // The command of a standard button or animated object, or none for any

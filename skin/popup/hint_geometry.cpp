@@ -13,8 +13,8 @@ HintGeometry MeasureHint(gfx::Size text, const std::optional<HintSkinLook>& look
   HintGeometry g;
   if (!look) {
     g.size = {text.width + 2 * kDefaultHintMargin, text.height + 2 * kDefaultHintMargin};
-    g.placed.clientRect = {kDefaultHintMargin, kDefaultHintMargin, g.size.width - kDefaultHintMargin,
-                           g.size.height - kDefaultHintMargin};
+    g.placed.clientRect = {kDefaultHintMargin, kDefaultHintMargin,
+                           g.size.width - kDefaultHintMargin, g.size.height - kDefaultHintMargin};
     return g;
   }
   const gfx::Size pic = look->picture;

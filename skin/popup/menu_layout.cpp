@@ -8,10 +8,10 @@ namespace skin {
 namespace {
 
 constexpr int kDefaultDividerHeight = 4;
-constexpr int kDefaultFrame = 4;          // two pixels of frame on each side
+constexpr int kDefaultFrame = 4;  // two pixels of frame on each side
 constexpr int kDefaultExtraWidth = 10;
 constexpr int kTextPadding = 2;
-constexpr int kArrowColumn = 19;          // room right of the text for the sub-menu arrow
+constexpr int kArrowColumn = 19;  // room right of the text for the sub-menu arrow
 
 bool Selectable(const MenuLevelItem& item) { return item.enabled && !item.divider; }
 
@@ -131,7 +131,8 @@ gfx::Point PlaceMenuLevel(const MenuPlacementInput& in) {
     y = r.top;
   } else if (in.submenu) {
     y = a.top - in.itemsTop;  // the first item beside its parent item
-    if (y + h > r.bottom) y = upperHalf ? r.bottom - h : std::max(r.top, a.bottom - h + in.itemsTop);
+    if (y + h > r.bottom)
+      y = upperHalf ? r.bottom - h : std::max(r.top, a.bottom - h + in.itemsTop);
   } else if (in.up) {
     if (a.top - h >= r.top) {
       y = a.top - h;
@@ -198,9 +199,9 @@ MenuSelection SelectNextItem(const std::vector<MenuLevelItem>& items, const Menu
   return {found, ScrollToShow(items, m, area, wraps ? 0 : firstShown, found)};
 }
 
-MenuSelection SelectPreviousItem(const std::vector<MenuLevelItem>& items,
-                                 const MenuLevelMetrics& m, const gfx::Rect& area, bool scrolling,
-                                 int selected, int firstShown) {
+MenuSelection SelectPreviousItem(const std::vector<MenuLevelItem>& items, const MenuLevelMetrics& m,
+                                 const gfx::Rect& area, bool scrolling, int selected,
+                                 int firstShown) {
   const int n = static_cast<int>(items.size());
   const bool wraps = selected <= 0 || selected >= n;
   int found = -1;
@@ -228,7 +229,8 @@ char32_t AcceleratorOf(std::string_view caption) {
     // A multi-byte character: decode its code point.
     int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : 1;
     char32_t cp = c & (0x3F >> extra);
-    for (std::size_t k = 1; k <= static_cast<std::size_t>(extra) && i + 1 + k < caption.size(); ++k) {
+    for (std::size_t k = 1; k <= static_cast<std::size_t>(extra) && i + 1 + k < caption.size();
+         ++k) {
       cp = (cp << 6) | (static_cast<unsigned char>(caption[i + 1 + k]) & 0x3F);
     }
     return cp;

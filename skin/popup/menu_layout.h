@@ -33,8 +33,8 @@ struct MenuLevelItem {
 
 struct MenuLevelMetrics {
   int defaultItemHeight = 20;
-  int glyphColumn = 19;          // image list width + 5, or 19 without images
-  int maxItemsInWindow = 0;      // > 0: a longer level shows this many and scrolls
+  int glyphColumn = 19;              // image list width + 5, or 19 without images
+  int maxItemsInWindow = 0;          // > 0: a longer level shows this many and scrolls
   std::optional<MenuSkinLook> look;  // none: the default look
 };
 
@@ -95,9 +95,9 @@ struct MenuSelection {
 MenuSelection SelectNextItem(const std::vector<MenuLevelItem>& items, const MenuLevelMetrics& m,
                              const gfx::Rect& itemsArea, bool scrolling, int selected,
                              int firstShown);
-MenuSelection SelectPreviousItem(const std::vector<MenuLevelItem>& items,
-                                 const MenuLevelMetrics& m, const gfx::Rect& itemsArea,
-                                 bool scrolling, int selected, int firstShown);
+MenuSelection SelectPreviousItem(const std::vector<MenuLevelItem>& items, const MenuLevelMetrics& m,
+                                 const gfx::Rect& itemsArea, bool scrolling, int selected,
+                                 int firstShown);
 
 // The first enabled item that is not a divider, or -1.
 int FirstSelectableItem(const std::vector<MenuLevelItem>& items);

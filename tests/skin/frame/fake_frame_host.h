@@ -15,6 +15,7 @@ class FakeFrameHost : public skin::FrameObjectHost, public skin::FramePointerHos
   bool active = true;
   skin::FrameWindowState state = skin::FrameWindowState::Normal;
   bool rolled = false;
+  skin::FramePaintContext paint;
 
   std::vector<skin::StdCommand> commands;
   int redraws = 0;
@@ -30,6 +31,7 @@ class FakeFrameHost : public skin::FrameObjectHost, public skin::FramePointerHos
   bool IsFormActive() const override { return active; }
   skin::FrameWindowState frameState() const override { return state; }
   bool rolledUp() const override { return rolled; }
+  const skin::FramePaintContext& paintContext() const override { return paint; }
   void redrawObject(skin::TbsActiveSkinObject&) override { ++redraws; }
   void startMorphTimer() override { ++morphTimerStarts; }
   void startAnimationTimer() override { ++animationTimerStarts; }

@@ -9,7 +9,9 @@ using gfx::Point;
 using gfx::Rect;
 using skin::MenuLevelItem;
 
-MenuLevelItem Item(int textWidth, bool enabled = true) { return {false, enabled, false, textWidth}; }
+MenuLevelItem Item(int textWidth, bool enabled = true) {
+  return {false, enabled, false, textWidth};
+}
 MenuLevelItem Divider() { return {true, true, false, 0}; }
 
 std::vector<MenuLevelItem> Many(int n) { return std::vector<MenuLevelItem>(n, Item(40)); }
@@ -29,7 +31,7 @@ TEST(SizeMenuLevel, DefaultAndSkinnedLooks) {
   const std::vector<MenuLevelItem> items{Item(50), Item(80), Divider(), Item(30)};
   skin::MenuLevelMetrics plain;
   const auto p = skin::SizeMenuLevel(items, plain, 738);
-  EXPECT_EQ(p.width, 130);                // + 10
+  EXPECT_EQ(p.width, 130);  // + 10
   EXPECT_EQ(p.height, 20 + 20 + 4 + 20 + 4);
   EXPECT_FALSE(p.scrolling);
 
@@ -110,36 +112,71 @@ INSTANTIATE_TEST_SUITE_P(
     Edges, PlaceMenuLevelTest,
     ::testing::Values(
         PlaceCase{"Below", {100, 100, 100, 100}, {130, 68}, false, false, false, {100, 100}},
-        PlaceCase{"AboveNearTheBottom", {100, 740, 100, 740}, {130, 68}, false, false, false,
-                  {100, 672}},
-        PlaceCase{"AlignedToTheBottomAndBeside", {100, 300, 100, 300}, {130, 500}, false, false,
-                  false, {101, 268}},
-        PlaceCase{"LeftOfTheRightEdge", {1000, 100, 1000, 100}, {130, 68}, false, false, false,
+        PlaceCase{
+            "AboveNearTheBottom", {100, 740, 100, 740}, {130, 68}, false, false, false, {100, 672}},
+        PlaceCase{"AlignedToTheBottomAndBeside",
+                  {100, 300, 100, 300},
+                  {130, 500},
+                  false,
+                  false,
+                  false,
+                  {101, 268}},
+        PlaceCase{"LeftOfTheRightEdge",
+                  {1000, 100, 1000, 100},
+                  {130, 68},
+                  false,
+                  false,
+                  false,
                   {894, 100}},
-        PlaceCase{"RightOfTheLeftEdge", {-20, 100, -20, 100}, {130, 68}, false, false, false,
-                  {0, 100}},
+        PlaceCase{
+            "RightOfTheLeftEdge", {-20, 100, -20, 100}, {130, 68}, false, false, false, {0, 100}},
         PlaceCase{"Upward", {100, 300, 180, 320}, {130, 68}, false, true, false, {100, 232}},
-        PlaceCase{"UpwardNearTheTopOpensBelow", {100, 30, 180, 50}, {130, 68}, false, true, false,
+        PlaceCase{"UpwardNearTheTopOpensBelow",
+                  {100, 30, 180, 50},
+                  {130, 68},
+                  false,
+                  true,
+                  false,
                   {100, 50}},
-        PlaceCase{"SubmenuBesideItsItem", {200, 100, 330, 120}, {130, 68}, true, false, false,
-                  {331, 98}},
-        PlaceCase{"SubmenuFromTheUpperHalfMeetsTheBottom", {200, 380, 330, 400}, {130, 400}, true,
-                  false, false, {331, 368}},
-        PlaceCase{"SubmenuFromTheLowerHalfEndsAtItsItem", {200, 700, 330, 720}, {130, 100}, true,
-                  false, false, {331, 622}},
-        PlaceCase{"SubmenuOpensLeftOnePixelAway", {900, 100, 1000, 120}, {130, 68}, true, false,
-                  false, {769, 98}},
-        PlaceCase{"TallerThanTheWorkArea", {100, 100, 100, 100}, {130, 768}, false, false, true,
+        PlaceCase{
+            "SubmenuBesideItsItem", {200, 100, 330, 120}, {130, 68}, true, false, false, {331, 98}},
+        PlaceCase{"SubmenuFromTheUpperHalfMeetsTheBottom",
+                  {200, 380, 330, 400},
+                  {130, 400},
+                  true,
+                  false,
+                  false,
+                  {331, 368}},
+        PlaceCase{"SubmenuFromTheLowerHalfEndsAtItsItem",
+                  {200, 700, 330, 720},
+                  {130, 100},
+                  true,
+                  false,
+                  false,
+                  {331, 622}},
+        PlaceCase{"SubmenuOpensLeftOnePixelAway",
+                  {900, 100, 1000, 120},
+                  {130, 68},
+                  true,
+                  false,
+                  false,
+                  {769, 98}},
+        PlaceCase{"TallerThanTheWorkArea",
+                  {100, 100, 100, 100},
+                  {130, 768},
+                  false,
+                  false,
+                  true,
                   {101, 0}},
-        PlaceCase{"FitsOnNeitherSide", {40, 100, 1000, 120}, {130, 68}, true, false, false,
-                  {0, 98}}),
+        PlaceCase{
+            "FitsOnNeitherSide", {40, 100, 1000, 120}, {130, 68}, true, false, false, {0, 98}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MenuKeyboard, WrapsOverDisabledItemsAndDividers) {
   const skin::MenuLevelMetrics m;
   const Rect area{2, 2, 128, 200};
-  const std::vector<MenuLevelItem> items{Divider(), Item(10), Item(10, false), Item(10), Divider(),
-                                         Item(10, false)};
+  const std::vector<MenuLevelItem> items{Divider(), Item(10),  Item(10, false),
+                                         Item(10),  Divider(), Item(10, false)};
   EXPECT_EQ(skin::FirstSelectableItem(items), 1);
   EXPECT_EQ(skin::SelectNextItem(items, m, area, false, 1, 0).selected, 3);
   // Only a divider and a disabled item follow: the selection stays.
