@@ -1,6 +1,8 @@
 // TbsEffectBmp: colour effects, transitions, turns and flips.
 #include "skin/draw/effect_bmp.h"
 
+#include "skin/draw/effect_kernels.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -138,32 +140,66 @@ void TbsEffectBmp::applyTable(const std::array<std::uint8_t, 256>& table) {
   }
 }
 
+namespace {
+
+struct TableBlock {
+  std::uint8_t* row;
+  const std::array<std::uint8_t, 256>* table;
+};
+
+void tableBlock(void* context, std::size_t start) {
+  const TableBlock& c = *static_cast<const TableBlock*>(context);
+  for (std::size_t i = start; i < start + kBlendBlockSize; ++i) c.row[i] = (*c.table)[c.row[i]];
+}
+
+}  // namespace
+
+void TbsEffectBmp::applyLinear(const std::array<std::uint8_t, 256>& table, double k,
+                               std::uint8_t towards) {
+  FixedWeights w;
+  if (!MakeFixedWeights(k, w)) {
+    applyTable(table);
+    return;
+  }
+  // v -> (1 - k) v + k towards in blocks; blocks near a rounding boundary
+  // and the row's tail go through the table.
+  const std::size_t n = static_cast<std::size_t>(width_) * 3;
+  for (int y = 0; y < height_; ++y) {
+    TableBlock context{rowStart(y), &table};
+    const std::size_t done = BlendBlocksWith(context.row, towards, n, w, tableBlock, &context);
+    for (std::size_t i = done; i < n; ++i) context.row[i] = table[context.row[i]];
+  }
+}
+
 void TbsEffectBmp::Lighten(double k) {
   k = clampFactor(k);
   std::array<std::uint8_t, 256> t;
   for (int v = 0; v < 256; ++v)
     t[static_cast<std::size_t>(v)] = clampByte(gfx::Round((1 - k) * v + 255 * k));
-  applyTable(t);
+  applyLinear(t, k, 255);
 }
 
 void TbsEffectBmp::Darken(double k) {
   k = clampFactor(k);
   std::array<std::uint8_t, 256> t;
   for (int v = 0; v < 256; ++v) t[static_cast<std::size_t>(v)] = clampByte(gfx::Round((1 - k) * v));
-  applyTable(t);
+  applyLinear(t, k, 0);
 }
 
 void TbsEffectBmp::InvertColours() {
-  std::array<std::uint8_t, 256> t;
-  for (int v = 0; v < 256; ++v) t[static_cast<std::size_t>(v)] = static_cast<std::uint8_t>(255 - v);
-  applyTable(t);
+  const std::size_t n = static_cast<std::size_t>(width_) * 3;
+  for (int y = 0; y < height_; ++y) {
+    std::uint8_t* p = rowStart(y);
+    for (std::size_t i = 0; i < n; ++i) p[i] = static_cast<std::uint8_t>(255 - p[i]);
+  }
 }
 
 void TbsEffectBmp::ToGray() {
   const std::array<std::uint8_t, 25501>& gray = grayTable();
   for (int y = 0; y < height_; ++y) {
-    std::uint8_t* p = rowStart(y);
-    for (int x = 0; x < width_; ++x, p += 3) {
+    const int done = GrayBlocks(rowStart(y), width_);
+    std::uint8_t* p = rowStart(y) + 3 * done;
+    for (int x = done; x < width_; ++x, p += 3) {
       const std::uint8_t g = gray[static_cast<std::size_t>(30 * p[2] + 59 * p[1] + 11 * p[0])];
       p[0] = p[1] = p[2] = g;
     }
@@ -215,6 +251,7 @@ void TbsEffectBmp::BlurSplit(int a) {
 void TbsEffectBmp::BlendWith(const TbsEffectBmp& other, double k) {
   if (!sameSize(other)) return;
   k = clampFactor(k);
+  if (k == 0) return;
   // Both products come from tables built once, so every channel costs one
   // addition and one rounding, with the same result as the formula.
   std::array<double, 256> mine, theirs;
@@ -222,11 +259,30 @@ void TbsEffectBmp::BlendWith(const TbsEffectBmp& other, double k) {
     mine[static_cast<std::size_t>(v)] = (1 - k) * v;
     theirs[static_cast<std::size_t>(v)] = k * v;
   }
+  struct Exact {
+    std::uint8_t* p;
+    const std::uint8_t* o;
+    const std::array<double, 256>* mine;
+    const std::array<double, 256>* theirs;
+    void run(std::size_t from, std::size_t to) const {
+      for (std::size_t i = from; i < to; ++i)
+        p[i] = clampByte(gfx::Round((*mine)[p[i]] + (*theirs)[o[i]]));
+    }
+  };
+  FixedWeights w;
+  const bool blocks = MakeFixedWeights(k, w);
   const std::size_t n = static_cast<std::size_t>(width_) * 3;
   for (int y = 0; y < height_; ++y) {
-    std::uint8_t* p = rowStart(y);
-    const std::uint8_t* o = other.rowStart(y);
-    for (std::size_t i = 0; i < n; ++i) p[i] = clampByte(gfx::Round(mine[p[i]] + theirs[o[i]]));
+    Exact exact{rowStart(y), other.rowStart(y), &mine, &theirs};
+    std::size_t done = 0;
+    if (blocks)
+      done = BlendBlocks(
+          exact.p, exact.o, n, w,
+          [](void* c, std::size_t start) {
+            static_cast<Exact*>(c)->run(start, start + kBlendBlockSize);
+          },
+          &exact);
+    exact.run(done, n);
   }
 }
 

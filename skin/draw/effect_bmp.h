@@ -88,6 +88,8 @@ class TbsEffectBmp {
  private:
   bool sameSize(const TbsEffectBmp& o) const { return o.width_ == width_ && o.height_ == height_; }
   void applyTable(const std::array<std::uint8_t, 256>& table);
+  // Applies the table of v -> round((1 - k) v + k towards) by blocks.
+  void applyLinear(const std::array<std::uint8_t, 256>& table, double k, std::uint8_t towards);
 
   int width_ = 0;
   int height_ = 0;

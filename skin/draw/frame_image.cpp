@@ -74,16 +74,21 @@ void ComposeFrameImage(const SkinImageGeometry& g, const SkinImageGeometry& n, B
 void ComposeBorderStrips(const SkinImageGeometry& g, const SkinImageGeometry& n,
                          BorderStrips& strips, const Bitmap& src, const Rect& r, int w, int h,
                          StretchFlags stretch) {
-  strips = {};
-  if (!WithinDrawingRange(g, n, r, w, h)) return;
+  // Strips of an earlier call keep their pixels' storage when the size stays.
+  if (!WithinDrawingRange(g, n, r, w, h)) {
+    strips = {};
+    return;
+  }
   const Rect& cl = g.clientRect;
   const Rect& ncl = n.clientRect;
 
   auto horzBorder = [&](Bitmap& out, int height, int sy0, int x0, int x1, int nx0, int nx1,
                         bool stretched) {
-    if (!PrepareDestination(out, w, height) || src.empty()) return;
     const int sy1 = sy0 + height;
     const Rect middle{r.left + x0, sy0, r.left + x1, sy1};
+    // Tiles over the whole width leave no pixel of an earlier call.
+    const bool covered = !stretched && TilesCover(src, middle, height, true);
+    if (!PrepareDestination(out, w, height, !covered) || src.empty()) return;
     if (stretched)
       StretchPiece(out, {nx0, 0, nx1, height}, src, middle);
     else
@@ -94,18 +99,23 @@ void ComposeBorderStrips(const SkinImageGeometry& g, const SkinImageGeometry& n,
   if (w > 0 && ncl.top > 0 && g.rightTop.x - g.leftTop.x > 0)
     horzBorder(strips.top, ncl.top, r.top, g.leftTop.x, g.rightTop.x, n.leftTop.x, n.rightTop.x,
                stretch.top);
+  else
+    strips.top.clear();
   const int b = h - ncl.bottom;
   if (w > 0 && b > 0 && g.rightBottom.x - g.leftBottom.x > 0)
     horzBorder(strips.bottom, b, r.bottom - b, g.leftBottom.x, g.rightBottom.x, n.leftBottom.x,
                n.rightBottom.x, stretch.bottom);
+  else
+    strips.bottom.clear();
 
   // The side images run between the top and bottom images.
   const int m = h - strips.top.height() - strips.bottom.height();
   auto vertBorder = [&](Bitmap& out, int width, int sx0, int y0, int y1, bool stretched) {
-    if (!PrepareDestination(out, width, m) || src.empty()) return;
     const int sx1 = sx0 + width;
     const int start = y0 - cl.top, end = cl.bottom - y1;
     const Rect middle{sx0, r.top + y0, sx1, r.top + y1};
+    const bool covered = !stretched && TilesCover(src, middle, width, false);
+    if (!PrepareDestination(out, width, m, !covered) || src.empty()) return;
     if (stretched)
       StretchPiece(out, {0, start, width, m - end}, src, middle);
     else
@@ -116,9 +126,13 @@ void ComposeBorderStrips(const SkinImageGeometry& g, const SkinImageGeometry& n,
   };
   if (ncl.left > 0 && m > 0 && g.leftBottom.y - g.leftTop.y > 0)
     vertBorder(strips.left, ncl.left, r.left, g.leftTop.y, g.leftBottom.y, stretch.left);
+  else
+    strips.left.clear();
   if (w - ncl.right >= 1 && m >= 1 && g.rightBottom.y - g.rightTop.y >= 1)
     vertBorder(strips.right, w - ncl.right, r.left + cl.right, g.rightTop.y, g.rightBottom.y,
                stretch.right);
+  else
+    strips.right.clear();
 }
 
 }  // namespace skin

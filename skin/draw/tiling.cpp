@@ -18,6 +18,28 @@ namespace {
 using gfx::Bitmap;
 using gfx::Rect;
 
+// Row addresses from one look-up of the pixel storage: asking the bitmap for
+// every row checks on each call whether its storage is shared.
+struct Rows {
+  explicit Rows(Bitmap& b)
+      : base(reinterpret_cast<std::uint32_t*>(b.image().bits())),
+        stride(static_cast<std::size_t>(b.image().bytesPerLine()) / 4) {}
+  std::uint32_t* operator[](int y) const { return base + stride * static_cast<std::size_t>(y); }
+  std::uint32_t* base;
+  std::size_t stride;
+};
+
+struct ConstRows {
+  explicit ConstRows(const Bitmap& b)
+      : base(reinterpret_cast<const std::uint32_t*>(b.image().constBits())),
+        stride(static_cast<std::size_t>(b.image().bytesPerLine()) / 4) {}
+  const std::uint32_t* operator[](int y) const {
+    return base + stride * static_cast<std::size_t>(y);
+  }
+  const std::uint32_t* base;
+  std::size_t stride;
+};
+
 bool inside(const Rect& r, const Bitmap& b) {
   return r.left >= 0 && r.top >= 0 && r.right <= b.width() && r.bottom <= b.height();
 }
@@ -38,15 +60,20 @@ int firstTile(int s, int d) { return s < 0 ? gfx::Div(-s, d) : 0; }
 
 }  // namespace
 
-bool PrepareDestination(Bitmap& dst, int w, int h) {
+bool TilesCover(const Bitmap& src, const Rect& piece, int thickness, bool alongX) {
+  return inside(piece, src) && !gfx::IsNullRect(piece) &&
+         thickness == (alongX ? piece.height() : piece.width());
+}
+
+bool PrepareDestination(Bitmap& dst, int w, int h, bool clear) {
   if (w <= 0 || h <= 0) {
     dst.clear();
     return false;
   }
-  if (dst.width() == w && dst.height() == h)
-    dst.fill(gfx::kBlack);
-  else
+  if (dst.width() != w || dst.height() != h)
     dst.resize(w, h);
+  else if (clear)
+    dst.fill(gfx::kBlack);
   return dst.width() == w && dst.height() == h;
 }
 
@@ -56,8 +83,10 @@ void TileHorizontally(Bitmap& dst, int s, int e, int top, int bottom, const Bitm
   if (d <= 0 || e <= s || bottom <= top || dst.empty() || src.empty()) return;
   const Rect span{s, top, e, bottom};
   if (bottom - top == piece.height() && inside(piece, src) && inside(span, dst)) {
+    const Rows to(dst);
+    const ConstRows from(src);
     for (int y = 0; y < piece.height(); ++y)
-      fillRowPeriodic(dst.row(top + y) + s, e - s, src.row(piece.top + y) + piece.left, d);
+      fillRowPeriodic(to[top + y] + s, e - s, from[piece.top + y] + piece.left, d);
     return;
   }
   // Tiles wholly before 0 or beyond the destination change nothing.
@@ -76,9 +105,19 @@ void TileVertically(Bitmap& dst, int s, int e, int left, int right, const Bitmap
   if (d <= 0 || e <= s || right <= left || dst.empty() || src.empty()) return;
   const Rect span{left, s, right, e};
   if (right - left == piece.width() && inside(piece, src) && inside(span, dst)) {
-    const std::size_t bytes = static_cast<std::size_t>(right - left) * 4;
-    for (int y = s; y < e; ++y)
-      std::memcpy(dst.row(y) + left, src.row(piece.top + (y - s) % d) + piece.left, bytes);
+    const int w = right - left;
+    const Rows toRows(dst);
+    const ConstRows fromRows(src);
+    for (int y = s, k = 0; y < e; ++y, k = k + 1 == d ? 0 : k + 1) {
+      const std::uint32_t* from = fromRows[piece.top + k] + piece.left;
+      std::uint32_t* to = toRows[y] + left;
+      // Side borders are a few pixels wide: a call per row would cost more
+      // than the copy.
+      if (w <= 16)
+        std::copy(from, from + w, to);
+      else
+        std::memcpy(to, from, static_cast<std::size_t>(w) * 4);
+    }
     return;
   }
   e = std::min(e, dst.height());
@@ -97,12 +136,14 @@ void TileArea(Bitmap& dst, const Rect& area, const Bitmap& src, const Rect& piec
     // The first band of rows is tiled along x, every later row repeats the
     // row one tile height above it.
     const int len = area.width();
+    const Rows to(dst);
+    const ConstRows from(src);
     for (int y = area.top; y < area.bottom; ++y) {
-      std::uint32_t* d = dst.row(y) + area.left;
+      std::uint32_t* d = to[y] + area.left;
       if (y - area.top < th)
-        fillRowPeriodic(d, len, src.row(piece.top + (y - area.top)) + piece.left, tw);
+        fillRowPeriodic(d, len, from[piece.top + (y - area.top)] + piece.left, tw);
       else
-        std::memcpy(d, dst.row(y - th) + area.left, static_cast<std::size_t>(len) * 4);
+        std::memcpy(d, to[y - th] + area.left, static_cast<std::size_t>(len) * 4);
     }
     return;
   }

@@ -28,7 +28,14 @@ void StretchPiece(gfx::Bitmap& dst, const gfx::Rect& dstRect, const gfx::Bitmap&
                   const gfx::Rect& piece);
 
 // Gives dst the size w x h, all black; a size of 0 or less leaves it empty.
-// Returns false when dst could not be given that size.
-bool PrepareDestination(gfx::Bitmap& dst, int w, int h);
+// Returns false when dst could not be given that size. Without `clear` a
+// bitmap that already has the size keeps its pixels, for callers that paint
+// every one of them.
+bool PrepareDestination(gfx::Bitmap& dst, int w, int h, bool clear = true);
+
+// Whether tiles of piece fill every pixel of a span `thickness` pixels thick
+// (rows for tiling along x, columns along y): the piece lies inside src and
+// is exactly that thick, so the block path covers the span.
+bool TilesCover(const gfx::Bitmap& src, const gfx::Rect& piece, int thickness, bool alongX);
 
 }  // namespace skin

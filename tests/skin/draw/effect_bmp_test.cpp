@@ -134,6 +134,72 @@ TEST(ColourEffects, ArithmeticOfEachEffect) {
   }
 }
 
+// Every value of a channel, and every pair of values, through images wide
+// enough for the block paths and with row tails of every length: the
+// results must be the formulas' own, also next to rounding boundaries.
+TEST(ColourEffects, EveryChannelValueFollowsTheFormula) {
+  for (const double k : {0.5, 0.3, 0.2, 0.25, 1.0 / 3, 0.7, 0.9999, 0.00001}) {
+    SCOPED_TRACE(k);
+    for (const bool lighten : {true, false}) {
+      TbsEffectBmp b(86, 1);  // 258 bytes: 16 blocks and a tail of 2
+      for (int v = 0; v < 256; ++v) b.rowStart(0)[v] = static_cast<std::uint8_t>(v);
+      lighten ? b.Lighten(k) : b.Darken(k);
+      for (int v = 0; v < 256; ++v) {
+        const double x = lighten ? (1 - k) * v + 255 * k : (1 - k) * v;
+        ASSERT_EQ(b.rowStart(0)[v], static_cast<int>(std::nearbyint(x))) << lighten << " " << v;
+      }
+    }
+  }
+}
+
+TEST(Transitions, BlendWithFollowsTheFormulaForEveryPair) {
+  for (const double k : {0.4, 0.5, 0.2, 0.3, 0.6, 0.8, 1.0 / 3, 0.125}) {
+    SCOPED_TRACE(k);
+    // Rows of 256 pixels: row v holds self's v in every channel and other's
+    // 0..255 along the row (in the three channels, shifted).
+    TbsEffectBmp self(256, 256), other(256, 256);
+    for (int v = 0; v < 256; ++v)
+      for (int o = 0; o < 256; ++o) {
+        self.setPixel(o, v, Grey(v));
+        other.setPixel(o, v, Color::rgb(o, (o + 85) % 256, (o + 170) % 256));
+      }
+    self.BlendWith(other, k);
+    for (int v = 0; v < 256; ++v)
+      for (int o = 0; o < 256; ++o) {
+        const Color c = self.pixel(o, v);
+        auto want = [&](int ov) { return static_cast<int>(std::nearbyint((1 - k) * v + k * ov)); };
+        ASSERT_EQ(c.red(), want(o)) << v << " " << o;
+        ASSERT_EQ(c.green(), want((o + 85) % 256)) << v << " " << o;
+        ASSERT_EQ(c.blue(), want((o + 170) % 256)) << v << " " << o;
+      }
+  }
+}
+
+TEST(ColourEffects, GreyFollowsTheFormulaForManyPixels) {
+  // Widths with and without whole groups of 16 pixels and every padding.
+  for (const int w : {1, 15, 16, 17, 33, 50, 67}) {
+    SCOPED_TRACE(w);
+    TbsEffectBmp b(w, 40);
+    std::uint32_t s = 99;
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < w; ++x) {
+        s = s * 1664525u + 1013904223u;
+        b.setPixel(x, y, Color(s >> 8));
+      }
+    const TbsEffectBmp before = b;
+    b.ToGray();
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < w; ++x) {
+        const Color c = before.pixel(x, y);
+        // round(0.3 r + 0.59 g + 0.11 b) on the exact hundredths.
+        const int n = 30 * c.red() + 59 * c.green() + 11 * c.blue();
+        int q = n / 100;
+        if (n % 100 > 50 || (n % 100 == 50 && q % 2 == 1)) ++q;
+        ASSERT_EQ(b.pixel(x, y), Grey(q)) << x << "," << y;
+      }
+  }
+}
+
 TEST(ColourEffects, InvertingTwiceRestores) {
   TbsEffectBmp b = Coordinates(6, 5);
   b.InvertColours();
