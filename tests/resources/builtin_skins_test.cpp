@@ -461,6 +461,48 @@ TEST(BuiltinSkins, PicturesMasksEffectsAndMorphsDifferAcrossTheSix) {
   EXPECT_GE(morphKinds.size(), 2u);
 }
 
+// A mask cuts only the fixed corner pieces of its picture: a white pixel in
+// a repeated middle would be repeated along the whole edge of a large window.
+::testing::AssertionResult ShapedOnlyInCorners(const gfx::Bitmap& mask, gfx::Point lt,
+                                               gfx::Point rt, gfx::Point lb, gfx::Point rb,
+                                               const Rect& inside) {
+  bool cut = false;
+  for (int y = 0; y < mask.height(); ++y) {
+    for (int x = 0; x < mask.width(); ++x) {
+      if (mask.pixel(x, y) == gfx::kBlack) continue;
+      cut = true;
+      const bool top = y < lt.y || y < rt.y, bottom = y >= lb.y || y >= rb.y;
+      const bool left = x < lt.x || x < lb.x, right = x >= rt.x || x >= rb.x;
+      if (gfx::PtInRect(inside, {x, y}) || !((top || bottom) && (left || right)))
+        return ::testing::AssertionFailure() << "white mask pixel at " << x << "," << y;
+    }
+  }
+  if (!cut) return ::testing::AssertionFailure() << "the mask shapes nothing";
+  return ::testing::AssertionSuccess();
+}
+
+TEST_P(EachBuiltinSkin, MasksRoundOnlyTheCorners) {
+  const std::string f = "FORMINFO";
+  if (pkg_.mask.present) {
+    EXPECT_TRUE(
+        ShapedOnlyInCorners(pkg_.mask.bitmap, PointOf(def_, f, "lefttoppoint"),
+                            PointOf(def_, f, "righttoppoint"), PointOf(def_, f, "leftbottompoint"),
+                            PointOf(def_, f, "rightbottompoint"), RectOf(def_, f, "clientrect")));
+    EXPECT_NE(pkg_.mask.bitmap.pixel(0, 0), gfx::kBlack) << "the top corners are rounded";
+  }
+  for (const char* section : {"POPUPWINDOW", "HINTWINDOW"}) {
+    SCOPED_TRACE(section);
+    const gfx::Bitmap* mask = active(IntOf(def_, section, "maskpictureindex", -1));
+    if (!mask) continue;
+    const Rect inside =
+        RectOf(def_, section, section == std::string("POPUPWINDOW") ? "itemsrect" : "clientrect");
+    EXPECT_TRUE(ShapedOnlyInCorners(*mask, PointOf(def_, section, "lefttoppoint"),
+                                    PointOf(def_, section, "righttoppoint"),
+                                    PointOf(def_, section, "leftbottompoint"),
+                                    PointOf(def_, section, "rightbottompoint"), inside));
+  }
+}
+
 TEST_P(EachBuiltinSkin, LoadsAsTheLiveSkin) {
   skin::TbsCompressedStoredSkin stored;
   app::LoadBuiltinSkin(*skin_, stored);
