@@ -464,24 +464,40 @@ bool TbsEffectBmp::FlipVertInto(TbsEffectBmp& target) const {
 
 // ---- Selection by the skin's values ----
 
+namespace {
+
+// The values of the skin's effect and morph words.
+enum InactiveEffectValue { kBrightness = 0, kDarkness, kGrayscale, kNoise, kSplitBlur, kInvert };
+enum MorphKindValue {
+  kMorphDefault = 0,
+  kMorphGradient,
+  kMorphLeftGradient,
+  kMorphRightGradient,
+  kMorphLeftSlide,
+  kMorphRightSlide,
+  kMorphPush
+};
+
+}  // namespace
+
 bool ApplyInactiveEffect(TbsEffectBmp& image, int effect) {
-  switch (static_cast<InactiveEffect>(effect)) {
-    case InactiveEffect::Brightness:
+  switch (effect) {
+    case kBrightness:
       image.Lighten(0.5);
       return true;
-    case InactiveEffect::Darkness:
+    case kDarkness:
       image.Darken(0.3);
       return true;
-    case InactiveEffect::Grayscale:
+    case kGrayscale:
       image.ToGray();
       return true;
-    case InactiveEffect::Noise:
+    case kNoise:
       image.AddNoise(50);
       return true;
-    case InactiveEffect::SplitBlur:
+    case kSplitBlur:
       image.BlurSplit(1);
       return true;
-    case InactiveEffect::Invert:
+    case kInvert:
       image.InvertColours();
       return true;
   }
@@ -489,26 +505,26 @@ bool ApplyInactiveEffect(TbsEffectBmp& image, int effect) {
 }
 
 bool ApplyMorph(TbsEffectBmp& image, const TbsEffectBmp& other, int kind, double k) {
-  switch (static_cast<MorphKind>(kind)) {
-    case MorphKind::Default:
+  switch (kind) {
+    case kMorphDefault:
       image.BlendWith(other, k);
       return true;
-    case MorphKind::Gradient:
+    case kMorphGradient:
       image.BlendFromCentre(other, k);
       return true;
-    case MorphKind::LeftGradient:
+    case kMorphLeftGradient:
       image.BlendFromLeft(other, k);
       return true;
-    case MorphKind::RightGradient:
+    case kMorphRightGradient:
       image.BlendFromRight(other, k);
       return true;
-    case MorphKind::LeftSlide:
+    case kMorphLeftSlide:
       image.SlideFromLeft(other, k);
       return true;
-    case MorphKind::RightSlide:
+    case kMorphRightSlide:
       image.SlideFromRight(other, k);
       return true;
-    case MorphKind::Push:
+    case kMorphPush:
       image.PushFromLeft(other, k);
       return true;
   }

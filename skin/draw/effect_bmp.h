@@ -97,25 +97,13 @@ class TbsEffectBmp {
   std::vector<std::uint8_t> bits_;
 };
 
-// The inactive-frame effects by the value of "inactiveeffect".
-enum class InactiveEffect { Brightness = 0, Darkness, Grayscale, Noise, SplitBlur, Invert };
-// The transitions by the value of "morphkind".
-enum class MorphKind {
-  Default = 0,
-  Gradient,
-  LeftGradient,
-  RightGradient,
-  LeftSlide,
-  RightSlide,
-  Push
-};
-
-// Applies the effect of that value: Lighten(0.5), Darken(0.3), ToGray(),
-// AddNoise(50), BlurSplit(1), InvertColours(). False for an unknown value.
+// Applies the effect of that "inactiveeffect" value (0 to 5): Lighten(0.5),
+// Darken(0.3), ToGray(), AddNoise(50), BlurSplit(1), InvertColours(). False
+// for an unknown value. The skin data's effect words carry these values.
 bool ApplyInactiveEffect(TbsEffectBmp& image, int effect);
-// Runs the transition of that kind from image toward other by k: BlendWith,
-// BlendFromCentre, BlendFromLeft, BlendFromRight, SlideFromLeft,
-// SlideFromRight, PushFromLeft. False for an unknown kind.
+// Runs the transition of that "morphkind" value (0 to 6) from image toward
+// other by k: BlendWith, BlendFromCentre, BlendFromLeft, BlendFromRight,
+// SlideFromLeft, SlideFromRight, PushFromLeft. False for an unknown value.
 bool ApplyMorph(TbsEffectBmp& image, const TbsEffectBmp& other, int kind, double k);
 
 }  // namespace skin
