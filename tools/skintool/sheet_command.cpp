@@ -629,6 +629,97 @@ void ControlsSection(Sheet& sheet, const Skin& s) {
   sheet.newRow();
 }
 
+// ---- A sample window ----------------------------------------------------
+
+// Draws the section's image (or one of its state pictures) at r of the
+// window, with a caption in the section's font; nothing when the skin has
+// no such section.
+void PutControl(const Skin& s, Bitmap& win, const std::string& name, const Rect& r,
+                const std::string& stateKey, const std::string& text, unsigned align,
+                const std::string& colorKey = "fontcolor") {
+  const Bitmap* pic = s.active(s.num(name, "pictureindex", -1));
+  const Rect look = s.rect(name, stateKey);
+  if (!pic || gfx::IsNullRect(look)) return;
+  Rect client;
+  const Bitmap img = ComposeControl(s, name, *pic, look, r.width(), r.height(), client);
+  win.draw(r.left, r.top, img);
+  if (text.empty()) return;
+  Rect tr = gfx::OffsetRect(client, r.left, r.top);
+  if (tr.height() < 16) tr = {tr.left, r.top, tr.right, r.top + img.height()};
+  if (align == gfx::kTextLeft) tr.left += 2;
+  DrawText(win, s.font(name), s.color(name, colorKey), tr, text, align);
+}
+
+void SampleWindowSection(Sheet& sheet, const Skin& s) {
+  sheet.heading("A window of the skin");
+  const int w = 520, h = 300;
+  Bitmap win = ComposeWindow(s, w, h, true);
+  const Rect& cl = s.form.clientRect;
+  const int ox = cl.left + 12, oy = cl.top + 12;
+  PutControl(s, win, "groupbox", {ox, oy, ox + 300, oy + 190}, "skinrect", "", gfx::kTextLeft);
+  DrawText(win, s.font("groupbox"), s.color("groupbox", "fontcolor"),
+           gfx::OffsetRect(s.rect("groupbox", "captionrect"), ox, oy), "登录 Login",
+           gfx::kTextLeft);
+  const char* labels[] = {"服务器", "教室号", "密码"};
+  for (int i = 0; i < 3; ++i) {
+    const int y = oy + 34 + i * 30;
+    DrawText(win, s.font("stdlabel"), s.color("stdlabel", "fontcolor"),
+             {ox + 12, y, ox + 70, y + 21}, labels[i], gfx::kTextLeft);
+    PutControl(s, win, i == 0 ? "combobox" : "edit", {ox + 74, y, ox + 284, y + 21},
+               i == 1 ? "activeskinrect" : "skinrect", i == 2 ? "******" : "127.0.0.1",
+               gfx::kTextLeft);
+  }
+  PutControl(s, win, "checkradio", {ox + 12, oy + 126, ox + 200, oy + 143}, "skinrect", "",
+             gfx::kTextLeft);
+  if (const Bitmap* pic = s.active(s.num("checkradio", "pictureindex", -1))) {
+    const Rect check = s.rect("checkradio", "checkimagerect");
+    const Rect area = gfx::OffsetRect(s.rect("checkradio", "checkimagearea"), ox + 12, oy + 126);
+    win.copyRect({area.left, area.top, area.left + check.width(), area.top + check.height()}, *pic,
+                 check);
+    DrawText(win, s.font("checkradio"), s.color("checkradio", "fontcolor"),
+             {area.left + 20, oy + 126, ox + 200, oy + 143}, "使用代理 Proxy", gfx::kTextLeft);
+  }
+  PutControl(s, win, "toolbutton", {ox + 110, oy + 152, ox + 190, oy + 177}, "skinrect", "进入教室",
+             gfx::kTextCenter);
+  PutControl(s, win, "toolbutton", {ox + 200, oy + 152, ox + 280, oy + 177}, "activeskinrect",
+             "退出", gfx::kTextCenter, "activefontcolor");
+  const int lx = ox + 314;
+  PutControl(s, win, "listbox", {lx, oy + 6, lx + 160, oy + 130}, "skinrect", "", gfx::kTextLeft);
+  const char* items[] = {"一班 Class 1", "二班 Class 2", "三班 Class 3"};
+  for (int i = 0; i < 3; ++i) {
+    const std::string key = i == 1 ? "focusitemrect" : "itemrect";
+    const Rect place{lx + 2, oy + 8 + i * 18, lx + 142, oy + 26 + i * 18};
+    PutControl(s, win, "listbox", place, "skinrect", "", gfx::kTextLeft);
+    if (const Bitmap* pic = s.active(s.num("listbox", "pictureindex", -1))) {
+      Bitmap piece;
+      skin::ComposeHorzStrip(s.num("listbox", "itemleftoffset"),
+                             s.num("listbox", "itemrightoffset"), piece, *pic,
+                             s.rect("listbox", key), place.width());
+      win.draw(place.left, place.top, piece);
+      DrawText(win, s.font("listbox"), s.color("listbox", i == 1 ? "focusfontcolor" : "fontcolor"),
+               {place.left + 4, place.top, place.right, place.top + piece.height()}, items[i],
+               gfx::kTextLeft);
+    }
+  }
+  PutControl(s, win, "vscrollbar", {lx + 143, oy + 7, lx + 160, oy + 129}, "skinrect", "",
+             gfx::kTextLeft);
+  PutControl(s, win, "statusgauge", {ox, oy + 204, ox + 300, oy + 220}, "skinrect", "",
+             gfx::kTextLeft);
+  if (const Bitmap* pic = s.active(s.num("statusgauge", "pictureindex", -1))) {
+    const Rect area = gfx::OffsetRect(s.rect("statusgauge", "progressarea"), ox, oy + 204);
+    Bitmap bar;
+    skin::ComposeHorzStrip(s.num("statusgauge", "beginoffset"), s.num("statusgauge", "endoffset"),
+                           bar, *pic, s.rect("statusgauge", "progressrect"), area.width() * 3 / 5);
+    win.copyRect({area.left, area.top, area.left + bar.width(), area.bottom}, bar, bar.rect());
+  }
+  PutControl(s, win, "button", {lx, oy + 150, lx + 76, oy + 174}, "skinrect", "确定",
+             gfx::kTextCenter);
+  PutControl(s, win, "button", {lx + 84, oy + 150, lx + 160, oy + 174}, "disabledskinrect", "取消",
+             gfx::kTextCenter, "disabledfontcolor");
+  Blit(sheet.bitmap(), sheet.place(w, h, "active window with controls"), win);
+  sheet.newRow();
+}
+
 int run(const std::vector<std::string>& args) {
   if (args.size() != 3 || args[1] != "--out") {
     std::fputs(kUsage, stderr);
@@ -644,6 +735,7 @@ int run(const std::vector<std::string>& args) {
   const Skin s = LoadSkin(args[0]);
   Sheet sheet;
   sheet.heading(s.str("VERSION", "skinname", args[0]) + "  (" + args[0] + ")");
+  SampleWindowSection(sheet, s);
   FrameSection(sheet, s);
   ButtonsSection(sheet, s);
   PopupSection(sheet, s);
