@@ -317,7 +317,9 @@ Bitmap ComposeWindow(const Skin& s, int w, int h, bool activeLook) {
   for (const auto& [name, kind] : s.list("SKINOBJECTS")) {
     if (kind != "stdbutton" || s.str(name, "command") != "cmsysmenu") continue;
     const Bitmap* bp = s.active(s.num(name, "activepictureindex", -1));
-    const Rect look = s.rect(name, "skinrect");
+    Rect look = s.rect(name, "skinrect");
+    const Rect inactiveLook = s.rect(name, "inactiveskinrect");
+    if (!activeLook && !gfx::IsNullRect(inactiveLook)) look = inactiveLook;
     if (!bp || gfx::IsNullRect(look)) continue;
     const int top = row.top + row.height() / 2 - look.height() / 2;
     strips.top.copyRect({row.left, top, row.left + look.width(), top + look.height()}, *bp, look);
