@@ -47,7 +47,8 @@ void PaintFramePicture(const SkinBuild& b, gfx::Bitmap& bmp, const CaptionColors
   }
   // The caption bar: a glass gradient, a highlight row and a closing line.
   GlossV(bmp, {0, 0, w, C}, cap.top, cap.upper, cap.lower, cap.bottom, 0.48);
-  HLine(bmp, 0, w, C - 1, Darker(cap.bottom, 0.18));
+  HLine(bmp, 0, w, C - 1,
+        s.accentCaptionLine ? Mix(c.accent, cap.bottom, 0.25) : Darker(cap.bottom, 0.18));
   for (int x = 0; x < w; ++x) Blend(bmp, x, 1, gfx::kWhite, s.dark ? 0.18 : 0.45);
   // Where the caption meets the side borders below it.
   for (int y = C - 1; y < h - B; ++y) {

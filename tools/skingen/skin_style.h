@@ -72,6 +72,7 @@ struct SkinStyle {
   std::string inactiveEffect = "iebrightness";
 
   bool captionCentered = false;
+  bool accentCaptionLine = false;  // the caption closes with a line in the accent colour
   bool captionShadow = false;
   double gloss = 0.5;  // strength of the glass highlight on faces
 

@@ -166,6 +166,7 @@ SkinStyle PlainElegant() {
   c.closeHot = H(0xD9534F), c.menu = H(0xFFFFFF), c.hint = H(0xFFFFFF), c.hintText = H(0x333333);
   s.captionHeight = 24, s.borderWidth = 3;
   s.buttonShape = ButtonShape::Flat;
+  s.accentCaptionLine = true;
   s.buttonWidth = 22, s.buttonHeight = 18, s.buttonsOffset = 0, s.buttonRadius = 2;
   s.controlRadius = 2;
   s.inactiveEffect = "iegrayscale";
