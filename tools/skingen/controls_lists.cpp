@@ -77,12 +77,14 @@ void ScrollBar(Painter& P, const char* name, bool vertical) {
     else
       HLine(P.bmp(), r.left, r.right, r.top + i, col);
   }
-  // "down" sits at the top or left end, "up" at the bottom or right end.
-  const gfx::Rect downAt{0, 0, kBar, kBar};
-  const gfx::Rect upAt =
+  // The up button (toward the start) sits at the top or left end, the down
+  // button (toward the end) at the bottom or right end, as the scroll bar
+  // lays out its parts without a skin.
+  const gfx::Rect upAt{0, 0, kBar, kBar};
+  const gfx::Rect downAt =
       vertical ? gfx::Rect{0, h - kBar, kBar, h} : gfx::Rect{w - kBar, 0, w, kBar};
-  const Glyph downGlyph = vertical ? Glyph::ArrowUp : Glyph::ArrowLeft;
-  const Glyph upGlyph = vertical ? Glyph::ArrowDown : Glyph::ArrowRight;
+  const Glyph upGlyph = vertical ? Glyph::ArrowUp : Glyph::ArrowLeft;
+  const Glyph downGlyph = vertical ? Glyph::ArrowDown : Glyph::ArrowRight;
   auto button = [&](const gfx::Rect& at, const FaceLook& l, Glyph g, bool pressed) {
     const gfx::Rect in{at.left + 1, at.top + 1, at.right - 1, at.bottom - 1};
     PaintFace(P.bmp(), in, l, 2, -1, -1, 0.45);
