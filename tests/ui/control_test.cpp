@@ -227,10 +227,10 @@ TEST(MouseTracking, EnterAndLeaveFollowThePointer) {
   ASSERT_TRUE(uitest::ShowAndWait(t.form));
   QTest::mouseMove(t.win(), QPoint(5, 80));
   QTest::mouseMove(t.win(), QPoint(30, 30));
-  QTRY_VERIFY(t.a->mouseInside());
+  WAIT_TRUE(t.a->mouseInside(), 5000);
   EXPECT_EQ(t.ha.count(ui::CM_MOUSEENTER), 1);
   QTest::mouseMove(t.win(), QPoint(120, 30));
-  QTRY_VERIFY(t.b->mouseInside());
+  WAIT_TRUE(t.b->mouseInside(), 5000);
   EXPECT_FALSE(t.a->mouseInside());
   EXPECT_EQ(t.ha.count(ui::CM_MOUSELEAVE), 1);
   EXPECT_EQ(t.hb.count(ui::CM_MOUSEENTER), 1);
@@ -270,7 +270,7 @@ TEST(Timers, DeliveredAsMessagesWithTheirIds) {
   c.installHook(&h);
   c.setTimer(7, 5);
   c.setTimer(9, 5);
-  QTRY_VERIFY(h.count(ui::WM_TIMER) >= 4);
+  WAIT_TRUE(h.count(ui::WM_TIMER) >= 4, 5000);
   std::set<ui::MessageParam> ids;
   for (const ui::Message& m : h.seen)
     if (m.id == ui::WM_TIMER) ids.insert(m.wparam);

@@ -165,7 +165,7 @@ TEST(FormNonClient, TextChangeShowAndActivationReachTheProcedure) {
   EXPECT_EQ(form.widget()->windowTitle().toStdString(), "商业模拟平台");
   ASSERT_TRUE(uitest::ShowAndWait(form));
   EXPECT_EQ(frame.count(ui::WM_SHOWWINDOW), 1);
-  QTRY_VERIFY(form.active());
+  WAIT_TRUE(form.active(), 5000);
   const auto order = frame.ids({ui::WM_NCACTIVATE, ui::WM_ACTIVATE});
   ASSERT_GE(order.size(), 2u);
   EXPECT_EQ(order[0], ui::WM_NCACTIVATE);

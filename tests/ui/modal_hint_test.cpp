@@ -103,7 +103,7 @@ TEST(DialogKeys, KeyPreviewLetsTheFormTakeKeysFirst) {
   d.form.setKeyPreview(true);
   ASSERT_TRUE(uitest::ShowAndWait(d.form));
   edit->setFocus();
-  QTRY_VERIFY(edit->focused());
+  WAIT_TRUE(edit->focused(), 5000);
   QTest::keyClick(uitest::WindowOf(d.form), Qt::Key_A);
   QTest::keyClick(uitest::WindowOf(d.form), Qt::Key_Return);
   EXPECT_EQ(log, (std::vector<std::string>{"form 65", "edit 65", "form 13"}));

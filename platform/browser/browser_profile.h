@@ -1,0 +1,43 @@
+// The one browser profile every view of the client shares: named and kept
+// on disk (cookies, cache, visited links), pages of one server in one
+// renderer process, GBK as the text encoding of pages that declare none,
+// and the two browser settings of the user applied when it is made.
+#pragma once
+
+#include <functional>
+#include <string>
+
+class QWebEngineProfile;
+
+namespace platform {
+
+// Sets what the browser engine reads once at its start (one renderer
+// process per site). Call before the first view; the profile calls it too.
+void PrepareBrowserEngine();
+
+struct DownloadNotice {
+  std::string path;  // where the file went
+  bool ok = false;   // false: the download failed or was cancelled
+};
+
+class BrowserProfile {
+ public:
+  // The shared profile, made on first use.
+  static QWebEngineProfile* profile();
+  // Where the profile keeps its data (before the first use; tests point it
+  // at a folder of their own). Default: the user's application data folder.
+  static void setStorageRoot(const std::string& path);
+  // Where the settings are read from when the profile is made (default: the
+  // user's browser settings file).
+  static void setSettingsPath(const std::string& path);
+  // Who hears of finished downloads (default: a notice window).
+  static void setDownloadNotice(std::function<void(const DownloadNotice&)> notice);
+  // Forgets visited links and the history of every open page.
+  static void ClearHistory();
+  // Whether the profile adds a check for a newer version to every request,
+  // and whether developer tools are off (as the settings said).
+  static bool checksEveryVisit();
+  static bool scriptDebuggerDisabled();
+};
+
+}  // namespace platform

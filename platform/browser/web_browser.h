@@ -1,0 +1,84 @@
+// The embedded browser control on Qt WebEngine. Navigate returns at once;
+// the events tell what happens: before every navigation (links, scripts,
+// frames; the handler may cancel), navigation done, document complete (for
+// each frame), title, status text (the hovered link) and progress (of 100).
+// The engine view is made at the first Navigate, so windows that hold
+// browsers open fast. Pages that open a new window open in a plain window
+// of their own with a browser of the same profile.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include <QVariant>
+#include <QWidget>
+
+#include "platform/browser/html_document.h"
+
+class QWebEngineView;
+class QWebEnginePage;
+
+namespace platform {
+
+class BrowserPage;
+
+class WebBrowser : public QWidget {
+ public:
+  explicit WebBrowser(QWidget* parent = nullptr);
+  ~WebBrowser() override;
+
+  void Navigate(const std::string& url);
+  std::string LocationURL() const;
+  std::string LocationName() const;  // the page title
+  bool Busy() const { return busy_; }
+  void Stop();
+  void Refresh();
+
+  HtmlDocument Document();
+
+  // Whether w is this control's window or inside it (the engine replaces
+  // its inner widgets, so this is asked every time, never cached).
+  bool ownsWindow(const QWidget* w) const;
+
+  // Runs fn right after the current navigation decision (or the current
+  // event) is done: a BeforeNavigate2 handler that must read or write the
+  // document, or show a dialog, cancels and continues here.
+  void runAfterDecision(std::function<void()> fn);
+  // True while a BeforeNavigate2 handler of any control runs.
+  static bool decidingNavigation();
+
+  // The longest a document call waits for the page, in milliseconds.
+  int domTimeout() const { return domTimeoutMs_; }
+  void setDomTimeout(int ms) { domTimeoutMs_ = ms; }
+  // Runs a script in the page and waits for its result (an invalid QVariant
+  // when the page did not answer in time, or another call is waiting).
+  QVariant evaluate(const QString& script);
+  // Runs a script in the page without waiting for it.
+  void runScript(const QString& script);
+
+  // The engine view (nullptr before the first Navigate).
+  QWebEngineView* view() const { return view_; }
+
+  std::function<void(WebBrowser& sender, const std::string& url, bool& cancel)> BeforeNavigate2;
+  std::function<void(WebBrowser& sender, const std::string& url)> NavigateComplete2;
+  std::function<void(WebBrowser& sender, const std::string& url)> DocumentComplete;
+  std::function<void(WebBrowser& sender, const std::string& title)> TitleChange;
+  std::function<void(WebBrowser& sender, const std::string& text)> StatusTextChange;
+  std::function<void(WebBrowser& sender, int progress, int progressMax)> ProgressChange;
+
+ private:
+  friend class BrowserPage;
+  void ensureView();
+  bool decide(const std::string& url);
+  void frameComplete(const std::string& url);
+  void rendererGone();
+  QWebEnginePage* openWindow();
+
+  QWebEngineView* view_ = nullptr;
+  BrowserPage* page_ = nullptr;
+  int domTimeoutMs_ = 3000;
+  bool busy_ = false;
+  bool cancelPending_ = false;  // a cancelled main-frame navigation is winding up
+};
+
+}  // namespace platform

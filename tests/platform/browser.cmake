@@ -1,0 +1,17 @@
+# The browser control against pages served by the test on 127.0.0.1, and
+# the store of the browser settings.
+if(NOT KAVRO_WINDOWLESS)
+  # Debian ships cpp-httplib's definitions compiled beside the header.
+  find_package(Threads REQUIRED)
+  find_library(KAVRO_HTTPLIB_LIBRARY cpp-httplib)
+  set(browser_test_links kavro_platform_browser kavro_ui Qt6::Test Threads::Threads)
+  if(KAVRO_HTTPLIB_LIBRARY)
+    list(APPEND browser_test_links ${KAVRO_HTTPLIB_LIBRARY})
+  endif()
+  kavro_test(platform_browser_test LABEL widget TIMEOUT 240
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/browser_control_test.cpp
+    LINKS ${browser_test_links})
+endif()
+kavro_test(platform_browser_settings_test LABEL unit
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/browser_settings_test.cpp
+  LINKS kavro_platform)
