@@ -13,13 +13,17 @@ namespace {
 // largest package accepted, so that a small file cannot inflate without end.
 class BoundedMemoryStream : public MemoryStream {
  public:
+  explicit BoundedMemoryStream(std::int64_t limit) : limit_(limit) {}
   std::int64_t write(const void* buffer, std::int64_t count) override {
-    if (position() + count > kMaxPackageSize) {
+    if (position() + count > limit_) {
       throw ESkinPackageError("skin package: decompressed package larger than " +
-                              std::to_string(kMaxPackageSize) + " bytes");
+                              std::to_string(limit_) + " bytes");
     }
     return MemoryStream::write(buffer, count);
   }
+
+ private:
+  std::int64_t limit_;
 };
 
 }  // namespace
@@ -116,7 +120,7 @@ void TbsSkinData::ReadPackage(const TbsCompressedStoredSkin& skin) {
   BroadcastSkinMessage(SkinChanging);
   ResetSkin();
 
-  BoundedMemoryStream stream;
+  BoundedMemoryStream stream(maxPackageSize_);
   skin.Unpack(stream);
   PackageStreamReader in(stream.bytes());
   const std::int32_t version = in.readInt32("version");

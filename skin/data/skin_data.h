@@ -21,8 +21,8 @@
 
 namespace skin {
 
-// Largest decompressed package accepted; a larger one is refused before it
-// exhausts memory.
+// Largest decompressed package accepted by default; a larger one is refused
+// before it exhausts memory (the built-in skins are near 1.5 MB).
 constexpr std::int64_t kMaxPackageSize = 256LL * 1024 * 1024;
 
 class TbsSkinData : public DataComponent, private RemovalListener {
@@ -35,6 +35,8 @@ class TbsSkinData : public DataComponent, private RemovalListener {
   ~TbsSkinData() override;
 
   void setWindowList(const SkinWindowList* windows) { windows_ = windows; }
+  std::int64_t maxPackageSize() const { return maxPackageSize_; }
+  void setMaxPackageSize(std::int64_t bytes) { maxPackageSize_ = bytes; }
   SkinMessageListener* ownerWindow() const { return ownerWindow_; }
 
   // Setting a stored skin reads its package (outside the design state);
@@ -100,6 +102,7 @@ class TbsSkinData : public DataComponent, private RemovalListener {
   TbsCompressedStoredSkin* compressedStoredSkin_ = nullptr;
   TbsResourceStrData* resourceStrData_ = nullptr;
   bool empty_ = true;
+  std::int64_t maxPackageSize_ = kMaxPackageSize;
 
   std::string skinName_, skinAuthor_, authorEmail_, authorURL_, skinComments_;
   gfx::Bitmap picture_, inactivePicture_, maskPicture_;

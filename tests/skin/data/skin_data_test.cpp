@@ -285,7 +285,7 @@ INSTANTIATE_TEST_SUITE_P(
                      testpkg::Int32(b, 3);
                      b.push_back(0);
                      Bytes bmp = testpkg::Bmp24(8, 8);
-                     bmp.resize(bmp.size() - 20);
+                     bmp.erase(bmp.end() - 20, bmp.end());
                      testpkg::Append(b, bmp);
                      return b;
                    }},
@@ -321,6 +321,19 @@ TEST_F(SkinDataTest, CorruptCompressedBytesPropagateAsDecompressionErrors) {
   stored.setCompressedData(c);
   EXPECT_THROW(data->ReadPackage(stored), skin::EZlibError);
   EXPECT_TRUE(data->Empty());
+}
+
+TEST_F(SkinDataTest, APackageThatInflatesPastTheLimitIsRefused) {
+  Package p;
+  p.text = testpkg::MinimalDefinition() + std::string(3 << 20, ';');  // 3 MB of comment
+  store(stored, p);
+  EXPECT_LT(stored.compressedData().size(), 100000u);
+  data->setMaxPackageSize(1 << 20);
+  EXPECT_THROW(data->ReadPackage(stored), skin::ESkinPackageError);
+  EXPECT_TRUE(data->Empty());
+  data->setMaxPackageSize(4 << 20);
+  data->ReadPackage(stored);
+  EXPECT_FALSE(data->Empty());
 }
 
 TEST_F(SkinDataTest, AFailedReadKeepsWhatWasReadSoFar) {
