@@ -55,6 +55,12 @@ void fillRowPeriodic(std::uint32_t* row, int len, const std::uint32_t* pattern, 
   }
 }
 
+// Copies a few pixels with fixed-size moves, which the compiler inlines.
+void copyFew(std::uint32_t* to, const std::uint32_t* from, int n) {
+  for (; n >= 4; n -= 4, to += 4, from += 4) std::memcpy(to, from, 16);
+  for (; n > 0; --n) *to++ = *from++;
+}
+
 // The first tile of a span starting at s that reaches into x >= 0.
 int firstTile(int s, int d) { return s < 0 ? gfx::Div(-s, d) : 0; }
 
@@ -114,7 +120,7 @@ void TileVertically(Bitmap& dst, int s, int e, int left, int right, const Bitmap
       // Side borders are a few pixels wide: a call per row would cost more
       // than the copy.
       if (w <= 16)
-        std::copy(from, from + w, to);
+        copyFew(to, from, w);
       else
         std::memcpy(to, from, static_cast<std::size_t>(w) * 4);
     }
