@@ -1,5 +1,6 @@
-// Block kernels of the effect bitmap. The blends use AVX2 when the
-// processor has it and otherwise plain loops that the compiler vectorizes;
+// Block kernels of the effect bitmap. The blends use AVX-512 or AVX2 when
+// the processor has them and otherwise plain loops that the compiler
+// vectorizes;
 // the grey conversion uses SSSE3 shuffles when the processor has them, and
 // the callers' per-channel paths otherwise.
 #include "skin/draw/effect_kernels.h"
@@ -139,21 +140,79 @@ __attribute__((target("avx2"))) std::size_t blendRowAvx2(std::uint8_t* p, const 
 
 #undef KAVRO_AVX2
 
+// With AVX-512 a whole block is one register; the checks give mask
+// registers instead of vectors.
+#define KAVRO_AVX512 __attribute__((target("avx512f,avx512bw"), always_inline)) inline
+
+KAVRO_AVX512 __m512i blendLanes512(__m512i a, __m512i b, bool exact, __m512i v, __m512i ov,
+                                   __mmask32& doubt) {
+  const __m512i weighted = _mm512_add_epi16(_mm512_mulhi_epu16(v, a), _mm512_mulhi_epu16(ov, b));
+  __m512i s = _mm512_add_epi16(weighted, _mm512_set1_epi16(128));
+  const __m512i frac = _mm512_and_si512(s, _mm512_set1_epi16(255));
+  s = _mm512_srli_epi16(s, 8);
+  if (exact) {
+    // A fraction of exactly one half went up; an odd result goes back down.
+    const __mmask32 tie = _mm512_cmpeq_epi16_mask(frac, _mm512_setzero_si512());
+    s = _mm512_mask_sub_epi16(s, tie, s, _mm512_and_si512(s, _mm512_set1_epi16(1)));
+  } else {
+    doubt |= _mm512_cmplt_epi16_mask(frac, _mm512_set1_epi16(4));
+    doubt |= _mm512_cmpgt_epi16_mask(frac, _mm512_set1_epi16(252));
+  }
+  return s;
+}
+
+template <bool OneOther>
+__attribute__((target("avx512f,avx512bw"))) std::size_t blendRowAvx512(
+    std::uint8_t* p, const std::uint8_t* o, std::uint8_t other, std::size_t n,
+    const FixedWeights& fw, UnsureBlock unsure, void* context) {
+  const __m512i a = _mm512_set1_epi16(static_cast<short>(fw.a));
+  const __m512i b = _mm512_set1_epi16(static_cast<short>(fw.b));
+  const __m512i zero = _mm512_setzero_si512();
+  const __m512i fixed = _mm512_set1_epi8(static_cast<char>(other));
+  const bool exact = fw.exactWeights;
+  std::size_t i = 0;
+  for (; i + kBlendBlockSize <= n; i += kBlendBlockSize) {
+    const __m512i v = _mm512_loadu_si512(p + i);
+    const __m512i ov = OneOther ? fixed : _mm512_loadu_si512(o + i);
+    __mmask32 doubt = 0;
+    const __m512i lo = blendLanes512(a, b, exact, _mm512_unpacklo_epi8(zero, v),
+                                     _mm512_unpacklo_epi8(zero, ov), doubt);
+    const __m512i hi = blendLanes512(a, b, exact, _mm512_unpackhi_epi8(zero, v),
+                                     _mm512_unpackhi_epi8(zero, ov), doubt);
+    if (doubt != 0) {
+      unsure(context, i);
+      continue;
+    }
+    _mm512_storeu_si512(p + i, _mm512_packus_epi16(lo, hi));
+  }
+  return i;
+}
+
+#undef KAVRO_AVX512
+
 bool hasAvx2() {
   static const bool avx2 = __builtin_cpu_supports("avx2");
   return avx2;
+}
+
+bool hasAvx512() {
+  static const bool avx512 =
+      __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
+  return avx512;
 }
 
 }  // namespace
 
 std::size_t BlendBlocks(std::uint8_t* p, const std::uint8_t* o, std::size_t n,
                         const FixedWeights& w, UnsureBlock unsure, void* context) {
+  if (hasAvx512()) return blendRowAvx512<false>(p, o, 0, n, w, unsure, context);
   if (hasAvx2()) return blendRowAvx2<false>(p, o, 0, n, w, unsure, context);
   return blendRow<false>(p, o, 0, n, w, unsure, context);
 }
 
 std::size_t BlendBlocksWith(std::uint8_t* p, std::uint8_t other, std::size_t n,
                             const FixedWeights& w, UnsureBlock unsure, void* context) {
+  if (hasAvx512()) return blendRowAvx512<true>(p, nullptr, other, n, w, unsure, context);
   if (hasAvx2()) return blendRowAvx2<true>(p, nullptr, other, n, w, unsure, context);
   return blendRow<true>(p, nullptr, other, n, w, unsure, context);
 }
