@@ -399,6 +399,48 @@ TEST_F(SkinDataTest, ResetAndReleaseDropTheLoadedData) {
   EXPECT_TRUE(data->Empty());
 }
 
+TEST_F(SkinDataTest, AnyNonZeroFlagMeansThePictureIsAbsent) {
+  Bytes b;
+  testpkg::Int32(b, 3);
+  b.push_back(0);
+  testpkg::Append(b, testpkg::Bmp24(2, 3, 9));
+  b.push_back(0xFF);
+  b.push_back(7);
+  testpkg::Int32(b, 0);
+  testpkg::Append(b, testpkg::MinimalDefinition());
+  stored.setCompressedData(testpkg::Compress(b));
+  data->ReadPackage(stored);
+  ASSERT_FALSE(data->Empty());
+  EXPECT_EQ(data->Picture().height(), 3);
+  EXPECT_TRUE(data->InactivePicture().empty());
+  EXPECT_TRUE(data->MaskPicture().empty());
+}
+
+// Closes another window while it handles a message, as a window may do.
+class ClosingWindow : public skin::SkinMessageListener {
+ public:
+  ClosingWindow(WindowList* list, std::vector<Received>* log) : list_(list), log_(log) {}
+  void skinMessage(int message, TbsSkinData* sender, std::intptr_t param) override {
+    log_->push_back({"closer", message, sender, param, sender->Empty()});
+    list_->windows.pop_back();
+  }
+
+ private:
+  WindowList* list_;
+  std::vector<Received>* log_;
+};
+
+TEST(SkinDataAlone, AWindowClosedDuringABroadcastIsNotVisited) {
+  std::vector<Received> log;
+  WindowList windows;
+  ClosingWindow closer(&windows, &log);
+  RecordingWindow a("a", &log), b("b", &log);
+  windows.windows = {&a, &closer, &b};
+  TbsSkinData data(nullptr, &windows);
+  data.BroadcastSkinMessage(skin::SkinChanging);
+  EXPECT_EQ(sequence(log), (std::vector<std::string>{"a:1225", "closer:1225"}));
+}
+
 TEST(SkinDataAlone, AWindowlessOwnerSendsOnlyToTheOpenWindows) {
   std::vector<Received> log;
   RecordingWindow a("a", &log);
