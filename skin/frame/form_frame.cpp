@@ -1,0 +1,899 @@
+// The frame component: message dispatch, geometry updates, painting, hit
+// testing, size limits, window states, fade-in, snapping and skin changes.
+#include "skin/frame/form_frame.h"
+
+#include <algorithm>
+#include <typeinfo>
+
+#include "skin/frame/caption_layout.h"
+#include "skin/frame/default_frame_metrics.h"
+#include "skin/frame/frame_hit_test.h"
+#include "skin/frame/frame_limits.h"
+#include "skin/frame/frame_paint.h"
+#include "skin/frame/window_states.h"
+#include "skin/popup/menu_messages.h"
+#include "ui/application.h"
+#include "ui/monitor.h"
+#include "ui/window_opacity.h"
+
+namespace skin {
+
+namespace {
+
+constexpr int kHoverInterval = 50;
+constexpr int kMorphInterval = 20;
+constexpr int kAnimationInterval = 25;
+constexpr int kFadeStep = 5;
+
+ui::Form* RequireForm(ui::Component* owner) {
+  auto* form = dynamic_cast<ui::Form*>(owner);
+  if (form == nullptr) throw std::bad_cast();
+  return form;
+}
+
+bool IsSkinMessage(unsigned id) {
+  return id == SkinChanging || id == SkinChanged || id == SkinChangedMdi ||
+         id == SkinStringsChanged || id == MenuClosed;
+}
+
+}  // namespace
+
+TbsFormFrame::TbsFormFrame(ui::Component* owner)
+    : ui::Component(RequireForm(owner)), form_(static_cast<ui::Form*>(owner)) {
+  DefCaptionFont = DefaultCaptionFont(true);
+  DefInActiveCaptionFont = DefaultCaptionFont(false);
+  form_->installHook(this);
+  objects_ = CreateDefaultButtons(*this);
+  ApplyBorderIcons(objects_, borderIcons_, hideCaptionButtons_, OnActivateCustomObject);
+  updatePaintContext();
+  form_->recalcNonClient();
+}
+
+TbsFormFrame::~TbsFormFrame() {
+  if (skinData_ != nullptr) skinData_->removeRemovalListener(this);
+  if (form_ != nullptr) {
+    for (int id : {kHoverTimer, kMorphTimer, kAnimationTimer, kFadeTimer}) form_->killTimer(id);
+    form_->removeHook(this);
+  }
+}
+
+void TbsFormFrame::notification(ui::Component* component, Operation operation) {
+  ui::Component::notification(component, operation);
+}
+
+void TbsFormFrame::componentRemoved(DataComponent& component) {
+  if (&component == skinData_) {
+    skinData_ = nullptr;
+    ApplySkinData();
+  }
+  if (&component == menusSkinData_) menusSkinData_ = nullptr;
+}
+
+void TbsFormFrame::setSkinData(TbsSkinData* data) {
+  if (skinData_ != nullptr && skinData_ != data) skinData_->removeRemovalListener(this);
+  skinData_ = data;
+  if (skinData_ != nullptr) skinData_->addRemovalListener(this);
+  ApplySkinData();
+}
+
+void TbsFormFrame::setBorderIcons(TbsBorderIcons icons) {
+  borderIcons_ = icons;
+  rebuildObjects();
+  layoutObjects();
+  form_->invalidateFrame();
+}
+
+void TbsFormFrame::setHideCaptionButtons(bool on) {
+  hideCaptionButtons_ = on;
+  rebuildObjects();
+  layoutObjects();
+  form_->invalidateFrame();
+}
+
+void TbsFormFrame::setAlphaBlend(bool on) {
+  if (on == alphaBlend_) return;
+  alphaBlend_ = on;
+  if (!ui::LayeredWindowsAvailable()) return;
+  form_->setAlpha(on ? alphaBlendValue_ : 255);
+}
+
+void TbsFormFrame::setAlphaBlendValue(int value) {
+  value = std::clamp(value, 0, 255);
+  if (value == alphaBlendValue_) return;
+  alphaBlendValue_ = value;
+  if (alphaBlend_ && ui::LayeredWindowsAvailable()) form_->setAlpha(value);
+}
+
+// --- skin ------------------------------------------------------------------
+
+bool TbsFormFrame::skinUsable() const {
+  // A skin without a frame picture has nothing to draw a frame from: the
+  // default frame serves instead of an invisible one.
+  return skinData_ != nullptr && !skinData_->Empty() && !skinData_->Picture().empty();
+}
+
+gfx::Size TbsFormFrame::pictureSize() const {
+  if (!hasSkin_) return {};
+  return {skinData_->Picture().width(), skinData_->Picture().height()};
+}
+
+void TbsFormFrame::rebuildObjects() {
+  tracker_.Reset();
+  objects_.clear();
+  if (!hasSkin_) {
+    objects_ = CreateDefaultButtons(*this);
+  } else {
+    for (const auto& data : skinData_->ObjectDataList()) {
+      const gfx::Bitmap* picture = skinData_->ActivePicture(data->activePictureIndex);
+      if (auto* d = dynamic_cast<const TbsDataSkinMainMenuBarButton*>(data.get())) {
+        (void)d;  // main-menu-bar buttons belong to a menu bar, not the frame
+      } else if (auto* std = dynamic_cast<const TbsDataSkinStdButton*>(data.get())) {
+        objects_.push_back(std::make_unique<TbsSkinStdButtonObject>(*this, *std, picture));
+      } else if (auto* b = dynamic_cast<const TbsDataSkinButton*>(data.get())) {
+        objects_.push_back(std::make_unique<TbsSkinButtonObject>(*this, *b, picture));
+      } else if (auto* c = dynamic_cast<const TbsDataSkinCaption*>(data.get())) {
+        objects_.push_back(std::make_unique<TbsSkinCaptionObject>(*this, *c, picture));
+      } else if (auto* a = dynamic_cast<const TbsDataSkinAnimate*>(data.get())) {
+        objects_.push_back(std::make_unique<TbsSkinAnimateObject>(*this, *a, picture));
+      } else if (auto* u = dynamic_cast<const TbsDataUserObject*>(data.get())) {
+        objects_.push_back(std::make_unique<TbsUserObject>(*this, *u));
+      }
+    }
+  }
+  ApplyBorderIcons(objects_, borderIcons_, hideCaptionButtons_, OnActivateCustomObject);
+  if (UseDefaultObjectHint && skinData_ != nullptr) {
+    ResourceLookup strings;
+    if (const TbsResourceStrData* table = skinData_->ResourceStrData()) {
+      strings = [table](std::string_view key) { return table->GetResStr(key); };
+    }
+    ReadObjectHints(objects_, strings);
+  }
+  for (auto& o : objects_) {
+    if (auto* c = dynamic_cast<TbsSkinCaptionObject*>(o.get())) c->Lit = IsFormActive();
+  }
+}
+
+void TbsFormFrame::ApplySkinData() {
+  tracker_.Reset();
+  hasSkin_ = skinUsable();
+  rebuildObjects();
+  if (!hasSkin_) {
+    maskStrips_ = {};
+    hasMaskStrips_ = false;
+    form_->clearRegion();
+  }
+  updatePaintContext();
+
+  // Keep the window at least the frame's size; else nudge it so that it
+  // lays out and repaints completely.
+  const int minW = MinFrameWidth();
+  const int minH = MinFrameHeight();
+  const gfx::Rect b = form_->boundsRect();
+  if (b.width() < minW && b.height() < minH) {
+    form_->setBounds(b.left, b.top, minW, minH);
+  } else if (b.height() < minH) {
+    form_->setHeight(minH);
+  } else if (b.width() < minW) {
+    form_->setWidth(minW);
+  } else {
+    nudgeWidth();
+  }
+  if ((flags_.rolledUp || flags_.state == FrameWindowState::Minimized) &&
+      form_->height() != MinFrameHeight()) {
+    form_->setHeight(MinFrameHeight());
+  }
+  if (flags_.state == FrameWindowState::Minimized && form_->width() != MinFrameWidth()) {
+    form_->setWidth(MinFrameWidth());
+  }
+
+  updateGeometry(form_->width(), form_->height());
+  form_->recalcNonClient();
+  form_->invalidate();
+  SyncCaptionActive(true);
+  form_->setTimer(kHoverTimer, kHoverInterval);
+  if (OnChangeSkinData) OnChangeSkinData(*this);
+  if (ClientWidth > 0 || ClientHeight > 0) {
+    form_->setClientSize(ClientWidth > 0 ? ClientWidth : form_->clientWidth(),
+                         ClientHeight > 0 ? ClientHeight : form_->clientHeight());
+  }
+}
+
+void TbsFormFrame::updatePaintContext() {
+  paint_.framePicture = hasSkin_ ? &skinData_->Picture() : nullptr;
+  paint_.active = IsFormActive();
+  paint_.captionText = form_->caption();
+  if (hasSkin_) {
+    paint_.autoRenderInactive = info().autoRenderingInActiveImage;
+    paint_.inactiveEffect = static_cast<int>(info().inactiveEffect);
+    paint_.skinLeftTop = info().leftTopPoint;
+    paint_.skinRightTop = info().rightTopPoint;
+  }
+  paint_.icon = form_->icon().empty() ? nullptr : &form_->icon();
+}
+
+// --- geometry --------------------------------------------------------------
+
+void TbsFormFrame::updateGeometry(int width, int height) {
+  if (hasSkin_) {
+    placed_ = PlaceFrameGeometry(info(), pictureSize(), width, height);
+  } else {
+    placed_ = PlacedFrameGeometry{};
+    placed_.composedWidth = width;
+    placed_.composedHeight = height;
+  }
+  layoutObjects();
+  UpdateFrameRegion();
+}
+
+void TbsFormFrame::layoutObjects() {
+  if (hasSkin_) {
+    LayoutCaptionButtons(objects_, info(), pictureSize(), placed_, std::nullopt);
+  } else if (auto area = LayoutDefaultButtons(objects_, placed_.composedWidth, form_->toolWindow(),
+                                              std::nullopt)) {
+    defaultCaptionArea_ = *area;
+  }
+}
+
+void TbsFormFrame::UpdateFrameRegion() {
+  if (borderless() || !hasSkin_ || skinData_->MaskPicture().empty()) {
+    if (form_->hasRegion()) form_->clearRegion();
+    maskStrips_ = {};
+    hasMaskStrips_ = false;
+    return;
+  }
+  const int w = placed_.composedWidth;
+  const int h = placed_.composedHeight;
+  if (w < MinFrameWidth() || h < MinFrameHeight()) return;
+  const SkinFormInfo& f = info();
+  const SkinImageGeometry stored{f.leftTopPoint, f.rightTopPoint, f.leftBottomPoint,
+                                 f.rightBottomPoint, f.maskRectArea};
+  const SkinImageGeometry placed{placed_.leftTop, placed_.rightTop, placed_.leftBottom,
+                                 placed_.rightBottom, placed_.maskArea};
+  ComposeMaskStrips(stored, placed, skinData_->MaskPicture(), maskStrips_, w);
+  hasMaskStrips_ = true;
+  const gfx::Rect& a = placed_.maskArea;
+  gfx::Region region = gfx::IsNullRect(a) ? gfx::Region() : gfx::Region(a);
+  const auto add = [&](const gfx::Bitmap& strip, int dx, int dy) {
+    if (strip.empty()) return;
+    if (auto data = MaskToRects(strip, dx, dy)) region = region.united(RegionFromData(*data));
+  };
+  add(maskStrips_.top, 0, 0);
+  add(maskStrips_.bottom, 0, a.bottom);
+  add(maskStrips_.left, 0, a.top);
+  add(maskStrips_.right, a.right, a.top);
+  // The window never reaches past its own rectangle.
+  region = region.intersected(gfx::Region(gfx::Rect{0, 0, w, h}));
+  form_->setRegion(region);
+}
+
+void TbsFormFrame::nudgeWidth() {
+  const int w = form_->width();
+  if (w - 1 < MinFrameWidth()) {
+    form_->setWidth(w + 1);
+  } else {
+    form_->setWidth(w - 1);
+  }
+  form_->setWidth(w);
+}
+
+// --- size limits -----------------------------------------------------------
+
+namespace {
+FrameLimitsInput LimitsInput(const TbsFormFrame& f, bool hasSkin, const TbsSkinData* skin, int minW,
+                             int minH, int maxW, int maxH, bool fullScreen) {
+  FrameLimitsInput in;
+  in.hasSkin = hasSkin;
+  if (hasSkin) {
+    in.picture = {skin->Picture().width(), skin->Picture().height()};
+    in.clientRect = skin->FormInfo().clientRect;
+  }
+  in.defaultCaptionHeight = DefaultCaptionHeight(f.form().toolWindow());
+  in.minWidth = minW;
+  in.minHeight = minH;
+  in.maxWidth = maxW;
+  in.maxHeight = maxH;
+  in.minimized = f.FrameState() == FrameWindowState::Minimized;
+  in.rolledUp = f.RolledUp();
+  in.monitorArea = fullScreen ? ui::MonitorRect(f.form()) : ui::MonitorWorkArea(f.form());
+  return in;
+}
+}  // namespace
+
+int TbsFormFrame::MinFrameWidth() const {
+  return skin::MinFrameWidth(LimitsInput(*this, hasSkin_, skinData_, MinWidth, MinHeight, MaxWidth,
+                                         MaxHeight, MaximizeOnFullScreen));
+}
+int TbsFormFrame::MinFrameHeight() const {
+  return skin::MinFrameHeight(LimitsInput(*this, hasSkin_, skinData_, MinWidth, MinHeight, MaxWidth,
+                                          MaxHeight, MaximizeOnFullScreen));
+}
+int TbsFormFrame::MaxFrameWidth() const {
+  return skin::MaxFrameWidth(LimitsInput(*this, hasSkin_, skinData_, MinWidth, MinHeight, MaxWidth,
+                                         MaxHeight, MaximizeOnFullScreen));
+}
+int TbsFormFrame::MaxFrameHeight() const {
+  return skin::MaxFrameHeight(LimitsInput(*this, hasSkin_, skinData_, MinWidth, MinHeight, MaxWidth,
+                                          MaxHeight, MaximizeOnFullScreen));
+}
+
+// --- activation ------------------------------------------------------------
+
+bool TbsFormFrame::IsFormActive() const { return form_->active(); }
+
+void TbsFormFrame::SyncCaptionActive(bool repaint) {
+  const bool active = IsFormActive();
+  paint_.active = active;
+  for (auto& o : objects_) {
+    auto* c = dynamic_cast<TbsSkinCaptionObject*>(o.get());
+    if (c == nullptr || c->Lit == active) continue;
+    c->Lit = active;
+    if (repaint) {
+      form_->invalidateFrame();
+      if (c->morphing) startMorphTimer();
+    } else if (c->morphing) {
+      c->MorphFactor = active ? 1.0 : 0.0;
+    }
+    break;
+  }
+  if (active) {
+    if (OnActivate) OnActivate(*this);
+  } else if (OnDeActivate) {
+    OnDeActivate(*this);
+  }
+}
+
+void TbsFormFrame::ResetObjectStates() {
+  for (auto& o : objects_) {
+    if (auto* a = dynamic_cast<TbsSkinAnimateObject*>(o.get())) {
+      a->MouseInside = false;
+      a->Lit = false;
+      a->frame = 1;
+    } else if (dynamic_cast<TbsSkinCaptionObject*>(o.get()) == nullptr) {
+      o->Lit = false;
+      o->MouseInside = false;
+      o->MorphFactor = 0.0;
+      if (auto* b = dynamic_cast<TbsSkinButtonObject*>(o.get()); b != nullptr && !b->hasMenu()) {
+        b->Down = false;  // nothing stays pressed across activation or a drag
+      }
+    }
+  }
+}
+
+// --- objects' requests -----------------------------------------------------
+
+void TbsFormFrame::redrawObject(TbsActiveSkinObject& object) {
+  if (borderless()) return;
+  form_->invalidateFrameRect(object.ObjectRect);
+}
+
+void TbsFormFrame::startMorphTimer() { form_->setTimer(kMorphTimer, kMorphInterval); }
+void TbsFormFrame::startAnimationTimer() { form_->setTimer(kAnimationTimer, kAnimationInterval); }
+void TbsFormFrame::capturePointer() { form_->setCapture(); }
+void TbsFormFrame::releasePointer() {
+  if (form_->hasCapture()) form_->releaseCapture();
+}
+void TbsFormFrame::closeWindow() { form_->close(); }
+void TbsFormFrame::assignSystemMenu(TbsSkinButtonObject&) {}
+void TbsFormFrame::popupButtonMenu(TbsSkinButtonObject&) {}
+
+void TbsFormFrame::runCommand(StdCommand command, TbsActiveSkinObject&) {
+  switch (command) {
+    case StdCommand::Close:
+      form_->close();
+      break;
+    case StdCommand::Maximize:
+      SetFrameState(flags_.state == FrameWindowState::Maximized ? FrameWindowState::Normal
+                                                                : FrameWindowState::Maximized);
+      break;
+    case StdCommand::Minimize:
+      SetFrameState(flags_.state == FrameWindowState::Minimized ? FrameWindowState::Normal
+                                                                : FrameWindowState::Minimized);
+      break;
+    case StdCommand::RollUp:
+      SetRollUp(!flags_.rolledUp);
+      break;
+    case StdCommand::SysMenu:
+    case StdCommand::Default:
+    case StdCommand::MinimizeToTray:
+      // The system menu opens on the press; custom objects carry no menu
+      // here; minimizing to the tray needs a tray icon, which no window sets.
+      break;
+  }
+}
+
+// --- window states ---------------------------------------------------------
+
+void TbsFormFrame::SetFrameState(FrameWindowState state) {
+  if (state == flags_.state) return;
+  const bool isMain = ui::Application::instance().mainForm() == form_;
+  if (state == FrameWindowState::Minimized && isMain) {
+    ui::Application::instance().minimize();
+    return;
+  }
+  flags_.state = state;
+  switch (state) {
+    case FrameWindowState::Minimized: {
+      if (gfx::IsNullRect(savedBounds_)) savedBounds_ = form_->boundsRect();
+      std::vector<gfx::Point> taken;
+      for (ui::Form* other : ui::Application::instance().forms()) {
+        if (other == form_ || other == ui::Application::instance().mainForm() || !other->visible())
+          continue;
+        for (ui::Component* c : other->components()) {
+          auto* f = dynamic_cast<TbsFormFrame*>(c);
+          if (f != nullptr && f->FrameState() == FrameWindowState::Minimized) {
+            taken.push_back(other->boundsRect().topLeft());
+          }
+        }
+      }
+      const int w = MinFrameWidth();
+      const int h = MinFrameHeight();
+      const gfx::Point slot = FindMinimizedSlot(ui::MonitorWorkArea(*form_), w, h, taken);
+      form_->setBounds(slot.x, slot.y, w, h);
+      break;
+    }
+    case FrameWindowState::Maximized: {
+      if (gfx::IsNullRect(savedBounds_)) savedBounds_ = form_->boundsRect();
+      const gfx::Size screen = ui::PrimaryScreenSize();
+      form_->setBoundsRect(MaximizeTarget(ui::MonitorRect(*form_), ui::MonitorWorkArea(*form_),
+                                          {0, 0, screen.width, screen.height},
+                                          MaximizeOnFullScreen));
+      break;
+    }
+    case FrameWindowState::Normal: {
+      flags_.rolledUpWhileMaximized = false;
+      const gfx::Size before = form_->boundsRect().size();
+      if (!gfx::IsNullRect(savedBounds_)) form_->setBoundsRect(savedBounds_);
+      form_->setTimer(kHoverTimer, kHoverInterval);
+      if (form_->boundsRect().size() == before) nudgeWidth();
+      savedBounds_ = {};
+      break;
+    }
+  }
+  form_->invalidateFrame();
+}
+
+void TbsFormFrame::SetRollUp(bool value) {
+  if (!RollUpAllowed(borderIcons_, flags_)) return;
+  if (value == flags_.rolledUp) return;
+  if (flags_.state == FrameWindowState::Maximized) flags_.rolledUpWhileMaximized = value;
+  flags_.rolledUp = value;
+  if (value) {
+    savedHeight_ = form_->height();
+    form_->setHeight(MinFrameHeight());
+  } else {
+    form_->setHeight(savedHeight_);
+  }
+  if (OnChangeRollUpState) OnChangeRollUpState(*this);
+  form_->invalidateFrame();
+}
+
+std::vector<SystemMenuEntry> TbsFormFrame::BuildSystemMenu() const {
+  ResourceLookup strings;
+  if (skinData_ != nullptr) {
+    if (const TbsResourceStrData* table = skinData_->ResourceStrData()) {
+      strings = [table](std::string_view key) { return table->GetResStr(key); };
+    }
+  }
+  return DefaultSystemMenu(borderIcons_, flags_, strings);
+}
+
+void TbsFormFrame::RunSystemMenuAction(SystemMenuAction action) {
+  switch (action) {
+    case SystemMenuAction::Minimize:
+      SetFrameState(FrameWindowState::Minimized);
+      break;
+    case SystemMenuAction::Maximize:
+      SetFrameState(FrameWindowState::Maximized);
+      break;
+    case SystemMenuAction::Restore:
+      if (flags_.rolledUpWhileMaximized ||
+          (flags_.rolledUp && flags_.state == FrameWindowState::Normal)) {
+        SetRollUp(false);
+      } else {
+        SetFrameState(FrameWindowState::Normal);
+      }
+      break;
+    case SystemMenuAction::RollUp:
+      SetRollUp(true);
+      break;
+    case SystemMenuAction::Close:
+      form_->close();
+      break;
+    case SystemMenuAction::MinimizeToTray:
+    case SystemMenuAction::ReturnFromTray:
+    case SystemMenuAction::None:
+      break;
+  }
+}
+
+// --- painting --------------------------------------------------------------
+
+void TbsFormFrame::paintFrame(gfx::Bitmap& target) {
+  if (borderless()) return;
+  paint_.captionText = form_->caption();
+  paint_.active = IsFormActive();
+  const int w = target.width();
+  const int h = target.height();
+  if (hasSkin_) {
+    if (w < MinFrameWidth() || h < MinFrameHeight()) return;
+    if (placed_.composedWidth != w || placed_.composedHeight != h) updateGeometry(w, h);
+    const SkinnedFrameSource source{&skinData_->Picture(), &skinData_->InactivePicture(), &info()};
+    PaintSkinnedFrame(target, source, placed_, objects_, paint_, borderStrips_);
+    return;
+  }
+  if (placed_.composedWidth != w || placed_.composedHeight != h) updateGeometry(w, h);
+  DefaultFrameInput in;
+  in.width = w;
+  in.height = h;
+  in.captionHeight = DefaultCaptionHeight(form_->toolWindow());
+  in.captionArea = defaultCaptionArea_;
+  in.caption = form_->caption();
+  in.font = paint_.active ? DefCaptionFont : DefInActiveCaptionFont;
+  PaintDefaultFrame(target, in, objects_);
+}
+
+void TbsFormFrame::paintClientBackground(gfx::Canvas& canvas) {
+  const gfx::Rect client = canvas.bitmap().rect();
+  const gfx::Color face = gfx::SystemColor(gfx::SysColor::ButtonFace);
+  if (!hasSkin_) {
+    canvas.fillRect(client, face);
+    return;
+  }
+  const gfx::Bitmap* tile = nullptr;
+  gfx::Rect piece;
+  if (info().bgPictureIndex < 0) {
+    tile = &skinData_->Picture();
+    piece = info().clientRect;
+  } else if (const gfx::Bitmap* bg = skinData_->ActivePicture(info().bgPictureIndex)) {
+    tile = bg;
+    piece = bg->rect();
+  }
+  piece = gfx::IntersectRect(piece, tile != nullptr ? tile->rect() : gfx::Rect{});
+  // No usable tile (an empty client rect, or an index naming no picture).
+  if (tile == nullptr || gfx::IsNullRect(piece)) {
+    canvas.fillRect(client, face);
+    return;
+  }
+  for (int x = 0; x < client.width(); x += piece.width()) {
+    for (int y = 0; y < client.height(); y += piece.height()) {
+      canvas.copyRect({x, y, x + piece.width(), y + piece.height()}, *tile, piece);
+    }
+  }
+}
+
+// --- hit testing and the pointer -------------------------------------------
+
+int TbsFormFrame::hitTest(gfx::Point p) {
+  FrameHitState s;
+  s.width = form_->width();
+  s.height = form_->height();
+  s.sizeable = form_->sizeable();
+  s.maximized = flags_.state == FrameWindowState::Maximized;
+  s.minimized = flags_.state == FrameWindowState::Minimized;
+  s.rolledUp = flags_.rolledUp;
+  s.hotObject = tracker_.HotObject != -1;
+  s.inSizeMove = inSizeMove_;
+  if (placed_.composedWidth != s.width || placed_.composedHeight != s.height) {
+    updateGeometry(s.width, s.height);
+  }
+  if (!hasSkin_) {
+    return HitTestDefault(p, defaultCaptionArea_, DefaultCaptionHeight(form_->toolWindow()), s);
+  }
+  std::vector<gfx::Rect> captions;
+  for (const auto& o : objects_) {
+    if (o->Visible && dynamic_cast<const TbsSkinCaptionObject*>(o.get()) != nullptr) {
+      captions.push_back(o->ObjectRect);
+    }
+  }
+  return HitTestSkinned(p, placed_, info().borderWidth, s, captions,
+                        hasMaskStrips_ ? &maskStrips_ : nullptr);
+}
+
+gfx::Point TbsFormFrame::toWindow(ui::MessageParam screenPoint) const {
+  const gfx::Point p = ui::UnpackPoint(screenPoint);
+  return {p.x - form_->left(), p.y - form_->top()};
+}
+
+void TbsFormFrame::hoverTick() {
+  if (!IsFormActive()) return;
+  if (inSizeMove_) {
+    form_->killTimer(kHoverTimer);
+    return;
+  }
+  const gfx::Point c = ui::CursorPos();
+  const gfx::Point p{c.x - form_->left(), c.y - form_->top()};
+  const gfx::Rect client = hasSkin_ ? placed_.clientArea : form_->clientAreaInWindow();
+  if (!gfx::PtInRect(client, p)) {
+    tracker_.TrackHover(objects_, p, true, *this);
+  } else if (tracker_.HotObject != -1) {
+    tracker_.TrackHover(objects_, {-1, -1}, true, *this);
+  }
+}
+
+void TbsFormFrame::morphTick() {
+  bool moved = false;
+  for (auto& o : objects_) {
+    if (o->morphing && o->NeedsMorphStep()) {
+      o->MorphStep();
+      redrawObject(*o);
+      moved = true;
+    }
+  }
+  if (!moved) form_->killTimer(kMorphTimer);
+}
+
+void TbsFormFrame::animationTick() {
+  bool lit = false;
+  for (auto& o : objects_) {
+    auto* a = dynamic_cast<TbsSkinAnimateObject*>(o.get());
+    if (a == nullptr || !a->Lit) continue;
+    lit = true;
+    if (a->AnimationTick()) redrawObject(*a);
+  }
+  if (!lit) form_->killTimer(kAnimationTimer);
+}
+
+void TbsFormFrame::fadeIn() {
+  form_->killTimer(kFadeTimer);
+  if (!alphaBlend_ && !AlphaBlendAnimation) return;
+  const int target = (AlphaBlendAnimation && !alphaBlend_) ? 255 : alphaBlendValue_;
+  if (AlphaBlendAnimation) {
+    ui::Application::instance().processMessages();
+    for (int a = kFadeStep;; a += kFadeStep) {
+      form_->setAlpha(std::min(a, target));
+      if (a >= target) break;
+    }
+  } else if (target != 255) {
+    form_->setAlpha(target);
+  }
+  // Fully opaque: no longer a translucent window.
+  if (target == 255) form_->setAlpha(255);
+}
+
+void TbsFormFrame::nonClientPress(const ui::Message& m, PointerButton button, bool doubleClick) {
+  // A press that started the framework's move/size loop belongs to it.
+  if (form_->inSizeMove()) return;
+  const gfx::Point p = toWindow(m.lparam);
+  const int code = static_cast<int>(m.wparam);
+  tracker_.Press(objects_, p, button, code, IsFormActive(), *this);
+  if (!doubleClick || button != PointerButton::Left) return;
+  if (auto* hot = tracker_.HotObject >= 0 && tracker_.HotObject < static_cast<int>(objects_.size())
+                      ? objects_[static_cast<std::size_t>(tracker_.HotObject)].get()
+                      : nullptr) {
+    hot->DblClick();
+  }
+  if (code != ui::HTCAPTION) return;
+  tracker_.PressedObject = -1;
+  switch (CaptionDoubleClickAction(form_->sizeable(), borderIcons_, flags_)) {
+    case CaptionDoubleClick::Restore:
+      SetFrameState(FrameWindowState::Normal);
+      break;
+    case CaptionDoubleClick::Maximize:
+      SetFrameState(FrameWindowState::Maximized);
+      break;
+    case CaptionDoubleClick::ToggleRollUp:
+      SetRollUp(!flags_.rolledUp);
+      break;
+  }
+}
+
+// --- skin changes ----------------------------------------------------------
+
+void TbsFormFrame::notifyControls(bool before, TbsSkinData* sender) {
+  const std::function<void(ui::WinControl&)> walk = [&](ui::WinControl& parent) {
+    for (ui::Control* c : parent.controls()) {
+      if (auto* r = dynamic_cast<SkinChangeReceiver*>(c)) {
+        if (sender == nullptr || r->receiverSkinData() == sender) {
+          if (before) {
+            r->BeforeChangeSkinData();
+          } else {
+            r->ChangeSkinData();
+          }
+        }
+      }
+      if (auto* w = dynamic_cast<ui::WinControl*>(c)) walk(*w);
+    }
+  };
+  walk(*form_);
+  for (ui::Component* c : form_->components()) {
+    if (auto* s = dynamic_cast<TbsSkinComponent*>(c)) {
+      if (before) {
+        s->BeforeChangeSkinData();
+      } else {
+        s->ChangeSkinData();
+      }
+    }
+  }
+}
+
+void TbsFormFrame::handleSkinMessage(ui::Message& m) {
+  auto* sender = ui::FromParam<TbsSkinData>(m.wparam);
+  switch (m.id) {
+    case SkinChanging:
+      if (sender == skinData_ && sender != nullptr) {
+        hasSkin_ = false;
+        for (int id : {kHoverTimer, kMorphTimer, kAnimationTimer}) form_->killTimer(id);
+        tracker_.Reset();
+        releasePointer();
+        objects_.clear();  // they point into the skin's data, which is going away
+        paint_.framePicture = nullptr;
+      }
+      notifyControls(true, sender);
+      break;
+    case SkinChanged:
+      if (sender == skinData_ && sender != nullptr) ApplySkinData();
+      notifyControls(false, sender);
+      break;
+    case SkinStringsChanged:
+      if (UseDefaultObjectHint && skinData_ != nullptr) {
+        ResourceLookup strings;
+        if (const TbsResourceStrData* table = skinData_->ResourceStrData()) {
+          strings = [table](std::string_view key) { return table->GetResStr(key); };
+        }
+        ReadObjectHints(objects_, strings);
+      }
+      break;
+    default:
+      break;  // SkinChangedMdi: no multiple-document windows here
+  }
+}
+
+// --- dispatch --------------------------------------------------------------
+
+void TbsFormFrame::hookMessage(ui::Message& m) {
+  using namespace ui;
+  if (IsSkinMessage(m.id)) {
+    handleSkinMessage(m);
+    callPrevious(m);
+    return;
+  }
+  switch (m.id) {
+    case WM_DESTROY:
+      for (int id : {kHoverTimer, kMorphTimer, kAnimationTimer}) form_->killTimer(id);
+      break;
+    case WM_NCCALCSIZE: {
+      auto* r = FromParam<gfx::Rect>(m.lparam);
+      if (r == nullptr || borderless()) return;
+      updateGeometry(r->width(), r->height());
+      if (hasSkin_) {
+        *r = SkinnedClientRect(info(), pictureSize(), *r);
+      } else {
+        const int b = DefaultFrameLook::kBorder;
+        *r = {r->left + b, r->top + DefaultCaptionHeight(form_->toolWindow()) + b, r->right - b,
+              r->bottom - b};
+        if (r->right < r->left) r->right = r->left;
+        if (r->bottom < r->top) r->bottom = r->top;
+      }
+      return;
+    }
+    case WM_NCHITTEST:
+      m.result = hitTest(toWindow(m.lparam));
+      if (m.result == HTOBJECT && !form_->timerRunning(kHoverTimer)) {
+        tracker_.TrackHover(objects_, toWindow(m.lparam), IsFormActive(), *this);
+        form_->setTimer(kHoverTimer, kHoverInterval);
+      }
+      return;
+    case WM_NCPAINT:
+      if (auto* bmp = FromParam<gfx::Bitmap>(m.lparam)) paintFrame(*bmp);
+      return;
+    case WM_NCACTIVATE:
+      m.result = 1;
+      if (!borderless()) form_->invalidateFrame();
+      SyncCaptionActive(!borderless());
+      return;
+    case WM_ACTIVATE:
+      callPrevious(m);
+      form_->invalidateFrame();
+      ResetObjectStates();
+      SyncCaptionActive(true);
+      return;
+    case WM_SETTEXT:
+      callPrevious(m);
+      paint_.captionText = form_->caption();
+      if (!borderless()) form_->invalidateFrame();
+      return;
+    case WM_ERASEBKGND:
+      if (auto* canvas = FromParam<gfx::Canvas>(m.wparam)) paintClientBackground(*canvas);
+      m.result = 1;
+      return;
+    case WM_SHOWWINDOW:
+      if (m.wparam != 0 && (alphaBlend_ || AlphaBlendAnimation) && LayeredWindowsAvailable()) {
+        form_->setAlpha(0);
+        form_->setTimer(kFadeTimer, 1);
+      }
+      break;
+    case WM_TIMER:
+      switch (static_cast<int>(m.wparam)) {
+        case kFadeTimer:
+          fadeIn();
+          return;
+        case kHoverTimer:
+          hoverTick();
+          return;
+        case kMorphTimer:
+          morphTick();
+          return;
+        case kAnimationTimer:
+          animationTick();
+          return;
+        default:
+          break;
+      }
+      break;
+    case WM_GETMINMAXINFO:
+      if (auto* info = FromParam<MinMaxInfo>(m.lparam)) {
+        callPrevious(m);
+        info->minTrackSize = {MinFrameWidth(), MinFrameHeight()};
+        info->maxTrackSize = {MaxFrameWidth(), MaxFrameHeight()};
+        return;
+      }
+      break;
+    case WM_MOVING:
+      if (auto* r = FromParam<gfx::Rect>(m.lparam)) {
+        *r = LockMaximizedMove(*r, form_->boundsRect(), flags_.state);
+        if (Magnetic && flags_.state != FrameWindowState::Maximized) {
+          *r = SnapToWorkArea(*r, MonitorWorkArea(*form_), MagneticSize);
+        }
+      }
+      break;
+    case WM_SIZE:
+      callPrevious(m);
+      updateGeometry(form_->width(), form_->height());
+      form_->invalidateFrame();
+      if (alphaBlend_ && alphaBlendValue_ != 255 && LayeredWindowsAvailable()) form_->invalidate();
+      return;
+    case WM_ENTERSIZEMOVE:
+      ResetObjectStates();
+      form_->killTimer(kHoverTimer);
+      tracker_.Reset();
+      inSizeMove_ = true;
+      break;
+    case WM_EXITSIZEMOVE:
+      form_->killTimer(kHoverTimer);
+      tracker_.Reset();
+      inSizeMove_ = false;
+      if (hasSkin_) form_->invalidateFrame();
+      break;
+    case WM_NCMOUSEMOVE:
+      callPrevious(m);
+      tracker_.Move(objects_, toWindow(m.lparam));
+      return;
+    case WM_NCLBUTTONDOWN:
+      callPrevious(m);
+      nonClientPress(m, PointerButton::Left, false);
+      return;
+    case WM_NCLBUTTONDBLCLK:
+      callPrevious(m);
+      nonClientPress(m, PointerButton::Left, true);
+      return;
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONDBLCLK:
+      callPrevious(m);
+      if (!form_->inSizeMove()) {
+        tracker_.Press(objects_, toWindow(m.lparam), PointerButton::Right,
+                       static_cast<int>(m.wparam), IsFormActive(), *this);
+        if (static_cast<int>(m.wparam) == HTCAPTION) tracker_.PressedObject = -1;
+      }
+      return;
+    case WM_NCLBUTTONUP:
+    case WM_NCRBUTTONUP: {
+      callPrevious(m);
+      const PointerButton b = m.id == WM_NCLBUTTONUP ? PointerButton::Left : PointerButton::Right;
+      tracker_.Release(objects_, toWindow(m.lparam), b, *this);
+      return;
+    }
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+      callPrevious(m);
+      if (tracker_.PressedObject != -1) {
+        const PointerButton b = m.id == WM_LBUTTONUP ? PointerButton::Left : PointerButton::Right;
+        tracker_.Release(objects_, {-1, -1}, b, *this);
+      }
+      return;
+    default:
+      break;
+  }
+  callPrevious(m);
+}
+
+}  // namespace skin

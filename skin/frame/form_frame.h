@@ -1,0 +1,178 @@
+// TbsFormFrame: the component that takes over a form's frame. Hooked on the
+// form's procedure, it answers the non-client size, hit-test and paint
+// queries from the skin (or draws a plain default frame without one), keeps
+// the form between its size limits, shapes it with the skin's mask, drives
+// the caption buttons and the window states they command, fades the form in
+// and snaps it to the work-area edges, and tells the form's skinned controls
+// and components about skin changes.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "skin/data/skin_data.h"
+#include "skin/draw/frame_image.h"
+#include "skin/draw/mask_region.h"
+#include "skin/frame/border_icons.h"
+#include "skin/frame/frame_geometry.h"
+#include "skin/frame/frame_objects.h"
+#include "skin/frame/frame_pointer.h"
+#include "skin/frame/skin_change.h"
+#include "skin/frame/system_menu.h"
+#include "ui/control.h"
+#include "ui/form.h"
+
+namespace skin {
+
+class TbsFormFrame : public ui::Component,
+                     public ui::MessageHook,
+                     public FrameObjectHost,
+                     public FramePointerHost,
+                     private RemovalListener {
+ public:
+  // The owner must be a form; any other owner throws std::bad_cast.
+  explicit TbsFormFrame(ui::Component* owner);
+  ~TbsFormFrame() override;
+
+  ui::Form& form() const { return *form_; }
+
+  // The skin the frame draws from; setting it applies it at once.
+  TbsSkinData* SkinData() const { return skinData_; }
+  void setSkinData(TbsSkinData* data);
+  TbsSkinData* MenusSkinData() const { return menusSkinData_; }
+  void setMenusSkinData(TbsSkinData* data) { menusSkinData_ = data; }
+
+  int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
+  int ClientWidth = 0, ClientHeight = 0;
+  bool MaximizeOnFullScreen = false;
+  bool Magnetic = false;
+  int MagneticSize = 5;
+  bool UseDefaultObjectHint = true;
+  gfx::Font DefCaptionFont;
+  gfx::Font DefInActiveCaptionFont;
+
+  TbsBorderIcons BorderIcons() const { return borderIcons_; }
+  void setBorderIcons(TbsBorderIcons icons);
+  bool HideCaptionButtons() const { return hideCaptionButtons_; }
+  void setHideCaptionButtons(bool on);
+
+  bool AlphaBlend() const { return alphaBlend_; }
+  void setAlphaBlend(bool on);
+  bool AlphaBlendAnimation = false;
+  int AlphaBlendValue() const { return alphaBlendValue_; }
+  void setAlphaBlendValue(int value);
+
+  std::function<void(TbsFormFrame&)> OnChangeSkinData;
+  std::function<void(TbsFormFrame&)> OnActivate;
+  std::function<void(TbsFormFrame&)> OnDeActivate;
+  std::function<void(TbsFormFrame&)> OnChangeRollUpState;
+  std::function<void(const std::string& idName, bool& visible)> OnActivateCustomObject;
+
+  // The state the frame keeps.
+  bool HasSkin() const { return hasSkin_; }
+  FrameWindowState FrameState() const { return flags_.state; }
+  bool RolledUp() const { return flags_.rolledUp; }
+  const FrameObjectList& FrameObjects() const { return objects_; }
+  const PlacedFrameGeometry& placed() const { return placed_; }
+  gfx::Rect DefaultCaptionArea() const { return defaultCaptionArea_; }
+  const FramePointerTracker& pointer() const { return tracker_; }
+  bool InSizeMove() const { return inSizeMove_; }
+
+  void ApplySkinData();
+  void SetFrameState(FrameWindowState state);
+  void SetRollUp(bool value);
+  bool IsFormActive() const override;
+  void SyncCaptionActive(bool repaint);
+  void ResetObjectStates();
+  // The system menu's items for the current state.
+  std::vector<SystemMenuEntry> BuildSystemMenu() const;
+  // Runs what a system-menu item stands for.
+  void RunSystemMenuAction(SystemMenuAction action);
+
+  int MinFrameWidth() const;
+  int MinFrameHeight() const;
+  int MaxFrameWidth() const;
+  int MaxFrameHeight() const;
+
+  // Frame timers (window timer ids on the form); the fade-in uses timer 1.
+  static constexpr int kFadeTimer = 1;
+  static constexpr int kHoverTimer = 0x5B01;
+  static constexpr int kMorphTimer = 0x5B02;
+  static constexpr int kAnimationTimer = 0x5B03;
+
+ protected:
+  void hookMessage(ui::Message& m) override;
+  void notification(ui::Component* component, Operation operation) override;
+
+ private:
+  // FrameObjectHost
+  FrameWindowState frameState() const override { return flags_.state; }
+  bool rolledUp() const override { return flags_.rolledUp; }
+  const FramePaintContext& paintContext() const override { return paint_; }
+  void redrawObject(TbsActiveSkinObject& object) override;
+  void startMorphTimer() override;
+  void startAnimationTimer() override;
+  void runCommand(StdCommand command, TbsActiveSkinObject& object) override;
+  void assignSystemMenu(TbsSkinButtonObject& button) override;
+  void popupButtonMenu(TbsSkinButtonObject& button) override;
+  void closeWindow() override;
+  void objectEntered(const TbsActiveSkinObject&) override {}
+  void objectLeft(const TbsActiveSkinObject&) override {}
+  void objectPressed(const TbsActiveSkinObject&, int, int, PointerButton) override {}
+  void objectReleased(const TbsActiveSkinObject&, int, int, PointerButton) override {}
+  void objectMoved(const TbsActiveSkinObject&, int, int) override {}
+  // FramePointerHost
+  void capturePointer() override;
+  void releasePointer() override;
+  void showObjectHint(const std::string&) override {}
+  void hideObjectHint() override {}
+  // RemovalListener
+  void componentRemoved(DataComponent& component) override;
+
+  bool borderless() const { return form_->borderStyle() == ui::BorderStyle::bsNone; }
+  gfx::Size pictureSize() const;
+  const SkinFormInfo& info() const { return skinData_->FormInfo(); }
+  bool skinUsable() const;
+  void rebuildObjects();
+  void updateGeometry(int width, int height);
+  void layoutObjects();
+  void UpdateFrameRegion();
+  void paintFrame(gfx::Bitmap& target);
+  void paintClientBackground(gfx::Canvas& canvas);
+  int hitTest(gfx::Point windowPoint);
+  void hoverTick();
+  void morphTick();
+  void animationTick();
+  void fadeIn();
+  void nudgeWidth();
+  void notifyControls(bool before, TbsSkinData* sender);
+  void updatePaintContext();
+  gfx::Point toWindow(ui::MessageParam screenPoint) const;
+  void nonClientPress(const ui::Message& m, PointerButton button, bool doubleClick);
+  void handleSkinMessage(ui::Message& m);
+
+  ui::Form* form_ = nullptr;
+  TbsSkinData* skinData_ = nullptr;
+  TbsSkinData* menusSkinData_ = nullptr;
+  bool hasSkin_ = false;
+  TbsBorderIcons borderIcons_;
+  bool hideCaptionButtons_ = false;
+  bool alphaBlend_ = false;
+  int alphaBlendValue_ = 200;
+
+  FrameObjectList objects_;
+  FramePointerTracker tracker_;
+  FrameStateFlags flags_;
+  gfx::Rect savedBounds_;
+  int savedHeight_ = 0;
+  PlacedFrameGeometry placed_;
+  gfx::Rect defaultCaptionArea_;
+  MaskStrips maskStrips_;
+  bool hasMaskStrips_ = false;
+  BorderStrips borderStrips_;
+  FramePaintContext paint_;
+  bool inSizeMove_ = false;
+};
+
+}  // namespace skin
