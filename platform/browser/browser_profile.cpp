@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QAction>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QWebEngineDownloadRequest>
@@ -27,6 +28,7 @@ std::string gSettingsPath;
 bool gCheckEveryVisit = false;
 bool gNoDebugger = false;
 std::function<void(const DownloadNotice&)> gNotice;
+QWebEngineProfile* gProfile = nullptr;  // lives as long as the application
 
 // Asks the server for a newer version of every page and resource it loads.
 class CheckEveryVisit : public QWebEngineUrlRequestInterceptor {
@@ -86,27 +88,17 @@ void BrowserProfile::setDownloadNotice(std::function<void(const DownloadNotice&)
 }
 
 QWebEngineProfile* BrowserProfile::profile() {
-  static QWebEngineProfile* p = nullptr;
-  if (p) return p;
+  if (gProfile) return gProfile;
   PrepareBrowserEngine();
-  const BrowserSettings settings(gSettingsPath.empty() ? BrowserSettings::defaultPath() : gSettingsPath);
-  gCheckEveryVisit = settings.checksEveryVisit();
-  gNoDebugger = settings.scriptDebuggerDisabled();
-  if (gNoDebugger) {
-    // No inspector port, whatever the environment asks for.
-    qunsetenv("QTWEBENGINE_REMOTE_DEBUGGING");
-  }
   QString root = QString::fromStdString(gStorageRoot);
   if (root.isEmpty())
     root = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/browser");
-  // The profile lives as long as the application.
-  p = new QWebEngineProfile(QStringLiteral("kavro"), QCoreApplication::instance());
+  auto* p = new QWebEngineProfile(QStringLiteral("kavro"), QCoreApplication::instance());
   p->setPersistentStoragePath(root + QStringLiteral("/storage"));
   p->setCachePath(root + QStringLiteral("/cache"));
   p->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
   p->setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
   p->settings()->setDefaultTextEncoding(QStringLiteral("GBK"));
-  if (gCheckEveryVisit) p->setUrlRequestInterceptor(new CheckEveryVisit(p));
   QObject::connect(p, &QWebEngineProfile::downloadRequested, p, &OnDownload);
   QWebEngineScript report;
   report.setName(QStringLiteral("kavro-frame-complete"));
@@ -115,7 +107,29 @@ QWebEngineProfile* BrowserProfile::profile() {
   report.setWorldId(QWebEngineScript::MainWorld);
   report.setSourceCode(QString::fromLatin1(kFrameCompleteScript));
   p->scripts()->insert(report);
+  gProfile = p;
+  reloadSettings();
   return p;
+}
+
+void BrowserProfile::reloadSettings() {
+  if (!gProfile) {
+    profile();  // makes it, which reads the settings
+    return;
+  }
+  const BrowserSettings settings(gSettingsPath.empty() ? BrowserSettings::defaultPath() : gSettingsPath);
+  gCheckEveryVisit = settings.checksEveryVisit();
+  gNoDebugger = settings.scriptDebuggerDisabled();
+  if (gNoDebugger) {
+    // No inspector port, whatever the environment asks for.
+    qunsetenv("QTWEBENGINE_REMOTE_DEBUGGING");
+  }
+  static CheckEveryVisit* interceptor = nullptr;
+  if (gCheckEveryVisit && !interceptor) interceptor = new CheckEveryVisit(gProfile);
+  gProfile->setUrlRequestInterceptor(gCheckEveryVisit ? interceptor : nullptr);
+  ForEachBrowserPage([](QWebEnginePage& page) {
+    page.action(QWebEnginePage::InspectElement)->setVisible(!gNoDebugger);
+  });
 }
 
 bool BrowserProfile::checksEveryVisit() { return gCheckEveryVisit; }

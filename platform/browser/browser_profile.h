@@ -32,6 +32,9 @@ class BrowserProfile {
   static void setSettingsPath(const std::string& path);
   // Who hears of finished downloads (default: a notice window).
   static void setDownloadNotice(std::function<void(const DownloadNotice&)> notice);
+  // Reads the browser settings again and applies them to the profile and
+  // its open pages (after the login window wrote them).
+  static void reloadSettings();
   // Forgets visited links and the history of every open page.
   static void ClearHistory();
   // Whether the profile adds a check for a newer version to every request,

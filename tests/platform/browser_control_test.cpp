@@ -16,7 +16,9 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWebEngineHistory>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 #include <httplib.h>
@@ -43,6 +45,7 @@ using platform::WebBrowser;
 const char kPageA[] =
     "<html><head><title>Page A</title></head><body style='margin:0'>"
     "<a id='l' href='/b.html' style='display:block;width:300px;height:60px'>to b</a>"
+    "<a id='blank' href='/b.html' target='_blank'>new window</a>"
     "<script>document.addEventListener('mousedown',function(e){if(e.button==2)document.title='right';});"
     "document.addEventListener('contextmenu',function(){document.title='menu';});</script>"
     "</body></html>";
@@ -300,6 +303,31 @@ TEST_F(BrowserTest, RightClicksInsideTheViewAreSwallowedByTheFilter) {
   ui::Application::instance().onMessage = nullptr;
   QTest::mouseClick(win, Qt::RightButton, {}, p);
   WAIT_TRUE(title(*browser_) == "right" || title(*browser_) == "menu", 5000);
+}
+
+TEST_F(BrowserTest, NewWindowsOpenInAPlainWindowAndHistoryClears) {
+  ASSERT_TRUE(load("/a.html"));
+  ASSERT_TRUE(load("/b.html"));
+  EXPECT_GE(browser_->view()->page()->history()->count(), 2);
+  platform::BrowserProfile::ClearHistory();
+  EXPECT_LE(browser_->view()->page()->history()->count(), 1);
+
+  ASSERT_TRUE(load("/a.html"));
+  auto newWindow = [&]() -> WebBrowser* {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* b = dynamic_cast<WebBrowser*>(w);
+      if (b && b != browser_.get() && b != keeper_ && b->isVisible()) return b;
+    }
+    return nullptr;
+  };
+  browser_->runScript(QStringLiteral("document.getElementById('blank').click()"));
+  WAIT_TRUE(newWindow() && newWindow()->LocationURL() == server_->url("/b.html"), 15000);
+  EXPECT_EQ(browser_->LocationURL(), server_->url("/a.html"));
+  if (WebBrowser* w = newWindow()) {
+    EXPECT_TRUE(w->isWindow());
+    EXPECT_EQ(w->view()->page()->profile(), browser_->view()->page()->profile());
+    w->close();  // frees itself
+  }
 }
 
 TEST_F(BrowserTest, FaultsOfPagesAndTheEngineNeverHang) {
