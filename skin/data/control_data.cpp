@@ -2,6 +2,8 @@
 // controls draw from.
 #include "skin/data/control_data.h"
 
+#include "skin/data/data_class_definition.h"
+
 namespace skin {
 
 namespace {
@@ -213,21 +215,6 @@ const KeyDef<Tab> kTabKeys[] = {
 };
 
 }  // namespace
-
-// Each class applies the defaults of its own rows at construction and walks
-// them after its parent's when reading and writing.
-#define KAVRO_CONTROL_DATA_CLASS(Class, Parent, Rows)        \
-  Class::Class(std::string name) : Parent(std::move(name)) { \
-    ApplyKeyDefaults<Class>(Rows, *this);                    \
-  }                                                          \
-  void Class::ReadSection(const SkinDefinition& def) {       \
-    Parent::ReadSection(def);                                \
-    ReadKeys<Class>(def, sectionName, Rows, *this);          \
-  }                                                          \
-  void Class::WriteSection(SkinDefinition& def) const {      \
-    Parent::WriteSection(def);                               \
-    WriteKeys<Class>(def, sectionName, Rows, *this);         \
-  }
 
 TbsDataSkinControl::TbsDataSkinControl(std::string name) : sectionName(std::move(name)) {
   ApplyKeyDefaults<C>(kControlKeys, *this);

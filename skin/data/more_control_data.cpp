@@ -1,6 +1,8 @@
 // Key tables of the remaining control kinds.
 #include "skin/data/more_control_data.h"
 
+#include "skin/data/data_class_definition.h"
+
 namespace skin {
 
 namespace {
@@ -128,21 +130,6 @@ const KeyDef<Slider> kSliderKeys[] = {
 };
 
 }  // namespace
-
-// Each class applies the defaults of its own rows at construction and walks
-// them after its parent's when reading and writing.
-#define KAVRO_CONTROL_DATA_CLASS(Class, Parent, Rows)        \
-  Class::Class(std::string name) : Parent(std::move(name)) { \
-    ApplyKeyDefaults<Class>(Rows, *this);                    \
-  }                                                          \
-  void Class::ReadSection(const SkinDefinition& def) {       \
-    Parent::ReadSection(def);                                \
-    ReadKeys<Class>(def, sectionName, Rows, *this);          \
-  }                                                          \
-  void Class::WriteSection(SkinDefinition& def) const {      \
-    Parent::WriteSection(def);                               \
-    WriteKeys<Class>(def, sectionName, Rows, *this);         \
-  }
 
 KAVRO_CONTROL_DATA_CLASS(TbsDataSkinCheckRadioControl, TbsDataSkinCustomControl, kCheckRadioKeys)
 KAVRO_CONTROL_DATA_CLASS(TbsDataSkinTrackBarControl, TbsDataSkinCustomControl, kTrackBarKeys)

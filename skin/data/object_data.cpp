@@ -1,6 +1,8 @@
 // Key tables and section reading of the skin object classes.
 #include "skin/data/object_data.h"
 
+#include "skin/data/data_class_definition.h"
+
 namespace skin {
 
 namespace {
@@ -101,25 +103,9 @@ void TbsDataUserObject::WriteSection(SkinDefinition& def) const {
   WriteKeys<TbsDataUserObject>(def, sectionName, kUserObjectKeys, *this);
 }
 
-void TbsDataSkinButton::ReadSection(const SkinDefinition& def) {
-  TbsDataSkinObject::ReadSection(def);
-  ReadKeys<TbsDataSkinButton>(def, sectionName, kButtonKeys, *this);
-}
+KAVRO_DATA_CLASS_SECTIONS(TbsDataSkinButton, TbsDataSkinObject, kButtonKeys)
 
-void TbsDataSkinButton::WriteSection(SkinDefinition& def) const {
-  TbsDataSkinObject::WriteSection(def);
-  WriteKeys<TbsDataSkinButton>(def, sectionName, kButtonKeys, *this);
-}
-
-void TbsDataSkinStdButton::ReadSection(const SkinDefinition& def) {
-  TbsDataSkinButton::ReadSection(def);
-  ReadKeys<TbsDataSkinStdButton>(def, sectionName, kStdButtonKeys, *this);
-}
-
-void TbsDataSkinStdButton::WriteSection(SkinDefinition& def) const {
-  TbsDataSkinButton::WriteSection(def);
-  WriteKeys<TbsDataSkinStdButton>(def, sectionName, kStdButtonKeys, *this);
-}
+KAVRO_DATA_CLASS_SECTIONS(TbsDataSkinStdButton, TbsDataSkinButton, kStdButtonKeys)
 
 void TbsDataSkinAnimate::ReadSection(const SkinDefinition& def) {
   TbsDataSkinObject::ReadSection(def);
@@ -133,34 +119,10 @@ void TbsDataSkinAnimate::WriteSection(SkinDefinition& def) const {
   WriteKeys<TbsDataSkinAnimate>(def, sectionName, kAnimateKeys, *this);
 }
 
-void TbsDataSkinMenuItem::ReadSection(const SkinDefinition& def) {
-  TbsDataSkinObject::ReadSection(def);
-  ReadKeys<TbsDataSkinMenuItem>(def, sectionName, kMenuItemKeys, *this);
-}
+KAVRO_DATA_CLASS_SECTIONS(TbsDataSkinMenuItem, TbsDataSkinObject, kMenuItemKeys)
 
-void TbsDataSkinMenuItem::WriteSection(SkinDefinition& def) const {
-  TbsDataSkinObject::WriteSection(def);
-  WriteKeys<TbsDataSkinMenuItem>(def, sectionName, kMenuItemKeys, *this);
-}
+KAVRO_DATA_CLASS_SECTIONS(TbsDataSkinMainMenuItem, TbsDataSkinObject, kMainMenuItemKeys)
 
-void TbsDataSkinMainMenuItem::ReadSection(const SkinDefinition& def) {
-  TbsDataSkinObject::ReadSection(def);
-  ReadKeys<TbsDataSkinMainMenuItem>(def, sectionName, kMainMenuItemKeys, *this);
-}
-
-void TbsDataSkinMainMenuItem::WriteSection(SkinDefinition& def) const {
-  TbsDataSkinObject::WriteSection(def);
-  WriteKeys<TbsDataSkinMainMenuItem>(def, sectionName, kMainMenuItemKeys, *this);
-}
-
-void TbsDataSkinCaption::ReadSection(const SkinDefinition& def) {
-  TbsDataSkinObject::ReadSection(def);
-  ReadKeys<TbsDataSkinCaption>(def, sectionName, kCaptionKeys, *this);
-}
-
-void TbsDataSkinCaption::WriteSection(SkinDefinition& def) const {
-  TbsDataSkinObject::WriteSection(def);
-  WriteKeys<TbsDataSkinCaption>(def, sectionName, kCaptionKeys, *this);
-}
+KAVRO_DATA_CLASS_SECTIONS(TbsDataSkinCaption, TbsDataSkinObject, kCaptionKeys)
 
 }  // namespace skin

@@ -18,13 +18,33 @@ void Stream::writeBuffer(const void* buffer, std::int64_t count) {
   if (write(buffer, count) != count) throw EStreamError("Stream write error");
 }
 
-std::int64_t MemoryStream::read(void* buffer, std::int64_t count) {
-  if (count <= 0 || pos_ >= bytes_.size()) return 0;
-  const std::size_t n =
-      std::min<std::size_t>(static_cast<std::size_t>(count), bytes_.size() - pos_);
-  std::memcpy(buffer, bytes_.data() + pos_, n);
-  pos_ += n;
+namespace {
+
+// Reads from bytes at pos, advancing it; 0 at or past the end.
+std::int64_t readAt(std::span<const std::uint8_t> bytes, std::size_t& pos, void* buffer,
+                    std::int64_t count) {
+  if (count <= 0 || pos >= bytes.size()) return 0;
+  const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(count), bytes.size() - pos);
+  std::memcpy(buffer, bytes.data() + pos, n);
+  pos += n;
   return static_cast<std::int64_t>(n);
+}
+
+// The position a seek asks for. Seeking past the end is allowed; a memory
+// stream's next write fills the gap with zeros.
+std::size_t seekTarget(std::size_t pos, std::size_t size, std::int64_t offset, SeekOrigin origin) {
+  std::int64_t base = 0;
+  if (origin == SeekOrigin::Current) base = static_cast<std::int64_t>(pos);
+  if (origin == SeekOrigin::End) base = static_cast<std::int64_t>(size);
+  const std::int64_t target = base + offset;
+  if (target < 0) throw EStreamError("Stream seek before its start");
+  return static_cast<std::size_t>(target);
+}
+
+}  // namespace
+
+std::int64_t MemoryStream::read(void* buffer, std::int64_t count) {
+  return readAt(bytes_, pos_, buffer, count);
 }
 
 std::int64_t MemoryStream::write(const void* buffer, std::int64_t count) {
@@ -40,14 +60,8 @@ std::int64_t MemoryStream::write(const void* buffer, std::int64_t count) {
 }
 
 std::int64_t MemoryStream::seek(std::int64_t offset, SeekOrigin origin) {
-  std::int64_t base = 0;
-  if (origin == SeekOrigin::Current) base = static_cast<std::int64_t>(pos_);
-  if (origin == SeekOrigin::End) base = size();
-  const std::int64_t target = base + offset;
-  if (target < 0) throw EStreamError("Stream seek before its start");
-  // Seeking past the end is allowed; a later write fills the gap with zeros.
-  pos_ = static_cast<std::size_t>(target);
-  return target;
+  pos_ = seekTarget(pos_, bytes_.size(), offset, origin);
+  return static_cast<std::int64_t>(pos_);
 }
 
 void MemoryStream::clear() {
@@ -61,12 +75,7 @@ std::vector<std::uint8_t> MemoryStream::takeBytes() {
 }
 
 std::int64_t SpanStream::read(void* buffer, std::int64_t count) {
-  if (count <= 0 || pos_ >= bytes_.size()) return 0;
-  const std::size_t n =
-      std::min<std::size_t>(static_cast<std::size_t>(count), bytes_.size() - pos_);
-  std::memcpy(buffer, bytes_.data() + pos_, n);
-  pos_ += n;
-  return static_cast<std::int64_t>(n);
+  return readAt(bytes_, pos_, buffer, count);
 }
 
 std::int64_t SpanStream::write(const void*, std::int64_t) {
@@ -74,13 +83,8 @@ std::int64_t SpanStream::write(const void*, std::int64_t) {
 }
 
 std::int64_t SpanStream::seek(std::int64_t offset, SeekOrigin origin) {
-  std::int64_t base = 0;
-  if (origin == SeekOrigin::Current) base = static_cast<std::int64_t>(pos_);
-  if (origin == SeekOrigin::End) base = static_cast<std::int64_t>(bytes_.size());
-  const std::int64_t target = base + offset;
-  if (target < 0) throw EStreamError("Stream seek before its start");
-  pos_ = static_cast<std::size_t>(target);
-  return target;
+  pos_ = seekTarget(pos_, bytes_.size(), offset, origin);
+  return static_cast<std::int64_t>(pos_);
 }
 
 namespace {
