@@ -83,8 +83,7 @@ void Application::restore() {
   if (!minimized_) return;
   minimized_ = false;
   for (Form* f : minimizedForms_) {
-    if (f->windowState() == WindowState::wsMaximized)
-      f->widget()->show();
+    if (f->windowState() == WindowState::wsMaximized) f->widget()->show();
     f->widget()->showNormal();
     f->widget()->setGeometry(gfx::toQRect(f->boundsRect()));
   }

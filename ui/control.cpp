@@ -106,15 +106,11 @@ void Control::setBounds(int left, int top, int width, int height) {
   if (parent_ && align_ != Align::alNone) parent_->realign();
 }
 
-void Control::applyBounds() {
-  widget_->setGeometry(gfx::toQRect(bounds_));
-}
+void Control::applyBounds() { widget_->setGeometry(gfx::toQRect(bounds_)); }
 
 gfx::Point Control::clientToScreen(gfx::Point p) const {
-  const gfx::Rect ca = clientRect();
   QWidget* target = widget_.get();
   if (auto* f = dynamic_cast<const Form*>(this)) target = f->containerWidget();
-  (void)ca;
   return gfx::fromQPoint(target->mapToGlobal(QPoint(p.x, p.y)));
 }
 
@@ -311,14 +307,16 @@ void Control::wndProc(Message& m) {
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK: {
       const gfx::Point p = UnpackPoint(m.lparam);
-      const bool dbl = m.id == WM_LBUTTONDBLCLK || m.id == WM_RBUTTONDBLCLK ||
-                       m.id == WM_MBUTTONDBLCLK;
-      const MouseButton b = (m.id == WM_LBUTTONDOWN || m.id == WM_LBUTTONDBLCLK)   ? MouseButton::Left
-                            : (m.id == WM_RBUTTONDOWN || m.id == WM_RBUTTONDBLCLK) ? MouseButton::Right
-                                                                                   : MouseButton::Middle;
+      const bool dbl =
+          m.id == WM_LBUTTONDBLCLK || m.id == WM_RBUTTONDBLCLK || m.id == WM_MBUTTONDBLCLK;
+      const MouseButton b = (m.id == WM_LBUTTONDOWN || m.id == WM_LBUTTONDBLCLK) ? MouseButton::Left
+                            : (m.id == WM_RBUTTONDOWN || m.id == WM_RBUTTONDBLCLK)
+                                ? MouseButton::Right
+                                : MouseButton::Middle;
       if (b == MouseButton::Left) clickPending_ = !dbl;
       if (dbl && b == MouseButton::Left && onDblClick) onDblClick(*this);
-      mouseDown(b, MessageTranslator::shiftFromKeys(m.wparam) | (dbl ? unsigned{ssDouble} : 0u), p.x, p.y);
+      mouseDown(b, MessageTranslator::shiftFromKeys(m.wparam) | (dbl ? unsigned{ssDouble} : 0u),
+                p.x, p.y);
       break;
     }
     case WM_LBUTTONUP:
@@ -379,6 +377,5 @@ void Control::mouseLeave() {
 void Control::resized() {
   if (onResize) onResize(*this);
 }
-
 
 }  // namespace ui

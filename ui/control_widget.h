@@ -15,8 +15,7 @@ class ControlWidget : public QWidget {
   // Client: a form's client widget, placed where the frame leaves room.
   enum class Role { Control, Window, Client };
 
-  ControlWidget(Control* control, Role role, QWidget* parent = nullptr,
-                Qt::WindowFlags flags = {});
+  ControlWidget(Control* control, Role role, QWidget* parent = nullptr, Qt::WindowFlags flags = {});
 
   Control* control() const { return control_; }
   Role role() const { return role_; }

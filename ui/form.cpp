@@ -162,7 +162,8 @@ void Form::setWindowState(WindowState s) {
     case WindowState::wsNormal: {
       const gfx::Rect r = restoreBounds_;
       setBounds(r.left, r.top, r.width(), r.height());
-      if (old == WindowState::wsMinimized) perform(WM_SIZE, SIZE_RESTORED, PackPoint(width(), height()));
+      if (old == WindowState::wsMinimized)
+        perform(WM_SIZE, SIZE_RESTORED, PackPoint(width(), height()));
       break;
     }
   }
@@ -373,12 +374,13 @@ void Form::defaultNcPaint(gfx::Bitmap& bmp) const {
                                                : gfx::SysColor::InactiveCaption));
   gfx::Font f = font();
   f.bold = true;
-  f.color = gfx::SystemColor(active_ ? gfx::SysColor::CaptionText
-                                     : gfx::SysColor::InactiveCaptionText);
+  f.color =
+      gfx::SystemColor(active_ ? gfx::SysColor::CaptionText : gfx::SysColor::InactiveCaptionText);
   c.setFont(f);
   gfx::Rect tr{caption.left + 4, caption.top, caption.right - 4, caption.bottom};
-  c.drawText(text(), tr, gfx::kTextLeft | gfx::kTextVCenter | gfx::kTextSingleLine |
-                             gfx::kTextEndEllipsis | gfx::kTextNoPrefix);
+  c.drawText(text(), tr,
+             gfx::kTextLeft | gfx::kTextVCenter | gfx::kTextSingleLine | gfx::kTextEndEllipsis |
+                 gfx::kTextNoPrefix);
 }
 
 void Form::wndProc(Message& m) {
@@ -445,11 +447,20 @@ void Form::wndProc(Message& m) {
     }
     case WM_SYSCOMMAND:
       switch (m.wparam & 0xFFF0) {
-        case SC_MINIMIZE: setWindowState(WindowState::wsMinimized); break;
-        case SC_MAXIMIZE: setWindowState(WindowState::wsMaximized); break;
-        case SC_RESTORE: setWindowState(WindowState::wsNormal); break;
-        case SC_CLOSE: close(); break;
-        default: break;
+        case SC_MINIMIZE:
+          setWindowState(WindowState::wsMinimized);
+          break;
+        case SC_MAXIMIZE:
+          setWindowState(WindowState::wsMaximized);
+          break;
+        case SC_RESTORE:
+          setWindowState(WindowState::wsNormal);
+          break;
+        case SC_CLOSE:
+          close();
+          break;
+        default:
+          break;
       }
       return;
     case CM_DIALOGKEY:

@@ -31,11 +31,11 @@ using HintWindowClass = std::function<std::unique_ptr<HintWindow>()>;
 // What the show-hint event receives and may change.
 struct HintInfo {
   Control* hintControl = nullptr;
-  gfx::Point hintPos;        // screen point of the hint's left-top corner
+  gfx::Point hintPos;  // screen point of the hint's left-top corner
   int hintMaxWidth = 0;
-  gfx::Rect cursorRect;      // hint stays while the pointer is here (control coordinates)
-  gfx::Point cursorPos;      // pointer, control coordinates
-  int hideTimeout = 0;       // ms
+  gfx::Rect cursorRect;  // hint stays while the pointer is here (control coordinates)
+  gfx::Point cursorPos;  // pointer, control coordinates
+  int hideTimeout = 0;   // ms
 };
 
 }  // namespace ui

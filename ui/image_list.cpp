@@ -19,7 +19,8 @@ int ImageList::addStrip(const gfx::Bitmap& strip, bool masked, gfx::Color key) {
   int first = -1;
   for (int x = 0; x + width_ <= strip.width(); x += width_) {
     gfx::Bitmap cell(width_, height_);
-    cell.copyRect(cell.rect(), strip, gfx::Rect::fromSize(x, 0, width_, std::min(height_, strip.height())));
+    cell.copyRect(cell.rect(), strip,
+                  gfx::Rect::fromSize(x, 0, width_, std::min(height_, strip.height())));
     const int i = add(cell, masked, key);
     if (first < 0) first = i;
   }

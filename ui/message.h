@@ -168,8 +168,9 @@ struct MinMaxInfo {
 // Points and sizes travel packed in a parameter: x (or width) in the low 32
 // bits, y (or height) in the high 32 bits, both signed.
 constexpr MessageParam PackPoint(int x, int y) {
-  return static_cast<MessageParam>(static_cast<std::uint64_t>(static_cast<std::uint32_t>(x)) |
-                                   (static_cast<std::uint64_t>(static_cast<std::uint32_t>(y)) << 32));
+  return static_cast<MessageParam>(
+      static_cast<std::uint64_t>(static_cast<std::uint32_t>(x)) |
+      (static_cast<std::uint64_t>(static_cast<std::uint32_t>(y)) << 32));
 }
 constexpr MessageParam PackPoint(gfx::Point p) { return PackPoint(p.x, p.y); }
 constexpr gfx::Point UnpackPoint(MessageParam v) {

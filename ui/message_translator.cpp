@@ -62,17 +62,27 @@ unsigned MouseMessage(QEvent::Type t, Qt::MouseButton b, bool nonClient) {
   if (t == QEvent::MouseMove) return nonClient ? WM_NCMOUSEMOVE : WM_MOUSEMOVE;
   int kind;  // 0 down, 1 up, 2 double click
   switch (t) {
-    case QEvent::MouseButtonPress: kind = 0; break;
-    case QEvent::MouseButtonRelease: kind = 1; break;
-    case QEvent::MouseButtonDblClick: kind = 2; break;
-    default: return 0;
+    case QEvent::MouseButtonPress:
+      kind = 0;
+      break;
+    case QEvent::MouseButtonRelease:
+      kind = 1;
+      break;
+    case QEvent::MouseButtonDblClick:
+      kind = 2;
+      break;
+    default:
+      return 0;
   }
   static const unsigned kClient[3][3] = {{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK},
                                          {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK},
                                          {WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK}};
   static const unsigned kNonClient[2][3] = {{WM_NCLBUTTONDOWN, WM_NCLBUTTONUP, WM_NCLBUTTONDBLCLK},
                                             {WM_NCRBUTTONDOWN, WM_NCRBUTTONUP, WM_NCRBUTTONDBLCLK}};
-  const int button = b == Qt::LeftButton ? 0 : b == Qt::RightButton ? 1 : b == Qt::MiddleButton ? 2 : -1;
+  const int button = b == Qt::LeftButton     ? 0
+                     : b == Qt::RightButton  ? 1
+                     : b == Qt::MiddleButton ? 2
+                                             : -1;
   if (button < 0) return 0;
   if (nonClient) return button < 2 ? kNonClient[button][kind] : 0;
   return kClient[button][kind];
@@ -142,7 +152,8 @@ class ApplicationFilter : public QObject {
       const unsigned id = MouseMessage(t, me->button(), false);
       if (!id) return false;
       const QPoint p = me->position().toPoint();
-      return Filtered(w, Message{id, KeysOf(me->buttons(), me->modifiers()), PackPoint(p.x(), p.y()), 0});
+      return Filtered(
+          w, Message{id, KeysOf(me->buttons(), me->modifiers()), PackPoint(p.x(), p.y()), 0});
     }
     if (t == QEvent::KeyPress || t == QEvent::KeyRelease) {
       auto* ke = static_cast<QKeyEvent*>(e);
@@ -174,7 +185,8 @@ void MessageTranslator::installApplicationFilter() {
   static bool installed = false;
   if (installed || !QCoreApplication::instance()) return;
   installed = true;
-  QCoreApplication::instance()->installEventFilter(new ApplicationFilter(QCoreApplication::instance()));
+  QCoreApplication::instance()->installEventFilter(
+      new ApplicationFilter(QCoreApplication::instance()));
 }
 
 void MessageTranslator::post(Control& c, const Message& m) {
@@ -193,10 +205,10 @@ unsigned MessageTranslator::shiftFromKeys(MessageParam keys) {
 
 void MessageTranslator::applyCursor(QWidget& w, Cursor c) {
   static const Qt::CursorShape kShapes[] = {
-      Qt::ArrowCursor,    Qt::ArrowCursor,     Qt::IBeamCursor,    Qt::WaitCursor,
-      Qt::CrossCursor,    Qt::UpArrowCursor,   Qt::SizeFDiagCursor, Qt::SizeBDiagCursor,
-      Qt::SizeHorCursor,  Qt::SizeVerCursor,   Qt::SizeAllCursor,  Qt::ForbiddenCursor,
-      Qt::PointingHandCursor, Qt::SplitHCursor, Qt::SplitVCursor,  Qt::WhatsThisCursor,
+      Qt::ArrowCursor,        Qt::ArrowCursor,   Qt::IBeamCursor,     Qt::WaitCursor,
+      Qt::CrossCursor,        Qt::UpArrowCursor, Qt::SizeFDiagCursor, Qt::SizeBDiagCursor,
+      Qt::SizeHorCursor,      Qt::SizeVerCursor, Qt::SizeAllCursor,   Qt::ForbiddenCursor,
+      Qt::PointingHandCursor, Qt::SplitHCursor,  Qt::SplitVCursor,    Qt::WhatsThisCursor,
   };
   if (c == Cursor::Default)
     w.unsetCursor();
@@ -207,15 +219,27 @@ void MessageTranslator::applyCursor(QWidget& w, Cursor c) {
 void MessageTranslator::applyHitCursor(QWidget& w, int code, Cursor own) {
   switch (code) {
     case HTLEFT:
-    case HTRIGHT: w.setCursor(Qt::SizeHorCursor); break;
+    case HTRIGHT:
+      w.setCursor(Qt::SizeHorCursor);
+      break;
     case HTTOP:
-    case HTBOTTOM: w.setCursor(Qt::SizeVerCursor); break;
+    case HTBOTTOM:
+      w.setCursor(Qt::SizeVerCursor);
+      break;
     case HTTOPLEFT:
-    case HTBOTTOMRIGHT: w.setCursor(Qt::SizeFDiagCursor); break;
+    case HTBOTTOMRIGHT:
+      w.setCursor(Qt::SizeFDiagCursor);
+      break;
     case HTTOPRIGHT:
-    case HTBOTTOMLEFT: w.setCursor(Qt::SizeBDiagCursor); break;
-    case HTCLIENT: applyCursor(w, own); break;
-    default: w.setCursor(Qt::ArrowCursor); break;
+    case HTBOTTOMLEFT:
+      w.setCursor(Qt::SizeBDiagCursor);
+      break;
+    case HTCLIENT:
+      applyCursor(w, own);
+      break;
+    default:
+      w.setCursor(Qt::ArrowCursor);
+      break;
   }
 }
 
@@ -224,27 +248,47 @@ int MessageTranslator::virtualKey(int k) {
   if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return VK_F1 + (k - Qt::Key_F1);
   switch (k) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_Enter:
+      return VK_RETURN;
+    case Qt::Key_Escape:
+      return VK_ESCAPE;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return VK_TAB;
-    case Qt::Key_Backspace: return VK_BACK;
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_Delete: return VK_DELETE;
-    case Qt::Key_Shift: return VK_SHIFT;
-    case Qt::Key_Control: return VK_CONTROL;
-    case Qt::Key_Alt: return VK_MENU;
-    case Qt::Key_Pause: return VK_PAUSE;
-    default: return 0;
+    case Qt::Key_Backtab:
+      return VK_TAB;
+    case Qt::Key_Backspace:
+      return VK_BACK;
+    case Qt::Key_Space:
+      return VK_SPACE;
+    case Qt::Key_PageUp:
+      return VK_PRIOR;
+    case Qt::Key_PageDown:
+      return VK_NEXT;
+    case Qt::Key_End:
+      return VK_END;
+    case Qt::Key_Home:
+      return VK_HOME;
+    case Qt::Key_Left:
+      return VK_LEFT;
+    case Qt::Key_Up:
+      return VK_UP;
+    case Qt::Key_Right:
+      return VK_RIGHT;
+    case Qt::Key_Down:
+      return VK_DOWN;
+    case Qt::Key_Insert:
+      return VK_INSERT;
+    case Qt::Key_Delete:
+      return VK_DELETE;
+    case Qt::Key_Shift:
+      return VK_SHIFT;
+    case Qt::Key_Control:
+      return VK_CONTROL;
+    case Qt::Key_Alt:
+      return VK_MENU;
+    case Qt::Key_Pause:
+      return VK_PAUSE;
+    default:
+      return 0;
   }
 }
 
@@ -267,7 +311,8 @@ void MessageTranslator::paintClient(ControlWidget& w, Control& c, const QRect& d
   QPainter p(&w);
   p.setClipRect(dirty);
   if (transparent) {
-    const QImage mask = bmp.image().createMaskFromColor(kTransparentKey.toPixel(), Qt::MaskOutColor);
+    const QImage mask =
+        bmp.image().createMaskFromColor(kTransparentKey.toPixel(), Qt::MaskOutColor);
     p.setClipRegion(QRegion(QBitmap::fromImage(mask)) & QRegion(dirty));
   }
   p.drawImage(QRect(0, 0, width, height), bmp.image());
@@ -341,7 +386,8 @@ bool MessageTranslator::translate(ControlWidget& w, QEvent* e) {
           if (t == QEvent::MouseMove) {
             Message cursor{WM_SETCURSOR, code, 0, 0};
             form->windowProc(cursor);
-            if (cursor.result == 0) applyHitCursor(w, static_cast<int>(cursor.wparam), form->cursor());
+            if (cursor.result == 0)
+              applyHitCursor(w, static_cast<int>(cursor.wparam), form->cursor());
           }
         }
         if (code == HTCLIENT) {
@@ -370,15 +416,17 @@ bool MessageTranslator::translate(ControlWidget& w, QEvent* e) {
       const QPoint global = we->globalPosition().toPoint();
       const MessageParam keys = KeysOf(we->buttons(), we->modifiers());
       const int delta = we->angleDelta().y();
-      DeliverFiltered(w, c, Message{WM_MOUSEWHEEL, keys | (static_cast<MessageParam>(delta) << 16),
-                                    PackPoint(global.x(), global.y()), 0});
+      DeliverFiltered(w, c,
+                      Message{WM_MOUSEWHEEL, keys | (static_cast<MessageParam>(delta) << 16),
+                              PackPoint(global.x(), global.y()), 0});
       return true;
     }
 
     case QEvent::Enter:
       if (role == ControlWidget::Role::Client) return true;
       c.perform(CM_MOUSEENTER);
-      if (role == ControlWidget::Role::Control) app.hintMouseMove(&c, gfx::fromQPoint(QCursor::pos()));
+      if (role == ControlWidget::Role::Control)
+        app.hintMouseMove(&c, gfx::fromQPoint(QCursor::pos()));
       return true;
 
     case QEvent::Leave:
@@ -406,7 +454,8 @@ bool MessageTranslator::translate(ControlWidget& w, QEvent* e) {
       Form* owner = target->parentForm();
       if (vk) {
         const bool alt = (shift & ssAlt) != 0;
-        const unsigned id = press ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt ? WM_SYSKEYUP : WM_KEYUP);
+        const unsigned id =
+            press ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt ? WM_SYSKEYUP : WM_KEYUP);
         if (Filtered(&w, Message{id, vk, static_cast<MessageParam>(shift), 0})) return true;
         int key = vk;
         // With key preview the form sees the key before its focused control.
@@ -430,8 +479,9 @@ bool MessageTranslator::translate(ControlWidget& w, QEvent* e) {
       if (press && !ke->text().isEmpty() && !(shift & (ssCtrl | ssAlt))) {
         for (char32_t ch : ke->text().toUcs4()) {
           if (ch < 0x20 && ch != U'\r' && ch != U'\b' && ch != 0x1B) continue;
-          DeliverFiltered(w, *target, Message{WM_CHAR, static_cast<MessageParam>(ch),
-                                              static_cast<MessageParam>(shift), 0});
+          DeliverFiltered(
+              w, *target,
+              Message{WM_CHAR, static_cast<MessageParam>(ch), static_cast<MessageParam>(shift), 0});
         }
       }
       return true;
@@ -479,8 +529,7 @@ bool MessageTranslator::translate(ControlWidget& w, QEvent* e) {
 
     case QEvent::WindowStateChange:
       if (role == ControlWidget::Role::Window) {
-        if (w.isMinimized() && form->windowState_ != WindowState::wsMinimized &&
-            !app.minimized()) {
+        if (w.isMinimized() && form->windowState_ != WindowState::wsMinimized && !app.minimized()) {
           form->windowState_ = WindowState::wsMinimized;
         } else if (!w.isMinimized() && form->windowState_ == WindowState::wsMinimized) {
           form->windowState_ = WindowState::wsNormal;

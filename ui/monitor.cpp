@@ -21,8 +21,10 @@ QScreen* NearestScreen(const QPoint& p) {
   long long bestDist = LLONG_MAX;
   for (QScreen* s : QGuiApplication::screens()) {
     const QRect g = s->geometry();
-    const long long dx = p.x() < g.left() ? g.left() - p.x() : (p.x() > g.right() ? p.x() - g.right() : 0);
-    const long long dy = p.y() < g.top() ? g.top() - p.y() : (p.y() > g.bottom() ? p.y() - g.bottom() : 0);
+    const long long dx =
+        p.x() < g.left() ? g.left() - p.x() : (p.x() > g.right() ? p.x() - g.right() : 0);
+    const long long dy =
+        p.y() < g.top() ? g.top() - p.y() : (p.y() > g.bottom() ? p.y() - g.bottom() : 0);
     const long long d = dx * dx + dy * dy;
     if (d < bestDist) {
       bestDist = d;
@@ -73,7 +75,8 @@ gfx::Rect PrimaryWorkArea() {
 
 gfx::Rect DesktopRect() {
   gfx::Rect r;
-  for (QScreen* s : QGuiApplication::screens()) r = gfx::UnionRect(r, gfx::fromQRect(s->geometry()));
+  for (QScreen* s : QGuiApplication::screens())
+    r = gfx::UnionRect(r, gfx::fromQRect(s->geometry()));
   return r;
 }
 

@@ -19,7 +19,8 @@ gfx::Rect PrimaryWorkArea();
 gfx::Rect DesktopRect();
 int MonitorCount();
 gfx::Point CursorPos();
-// The control under a screen point, or nullptr (also over foreign widgets).
+// The control under a screen point (for a foreign widget, the control that
+// holds it), or nullptr.
 Control* ControlAtScreenPoint(gfx::Point p);
 
 }  // namespace ui

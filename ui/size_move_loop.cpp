@@ -9,15 +9,24 @@ namespace ui {
 
 int SizeMoveLoop::sizingEdge(int code) {
   switch (code) {
-    case HTLEFT: return WMSZ_LEFT;
-    case HTRIGHT: return WMSZ_RIGHT;
-    case HTTOP: return WMSZ_TOP;
-    case HTTOPLEFT: return WMSZ_TOPLEFT;
-    case HTTOPRIGHT: return WMSZ_TOPRIGHT;
-    case HTBOTTOM: return WMSZ_BOTTOM;
-    case HTBOTTOMLEFT: return WMSZ_BOTTOMLEFT;
-    case HTBOTTOMRIGHT: return WMSZ_BOTTOMRIGHT;
-    default: return 0;
+    case HTLEFT:
+      return WMSZ_LEFT;
+    case HTRIGHT:
+      return WMSZ_RIGHT;
+    case HTTOP:
+      return WMSZ_TOP;
+    case HTTOPLEFT:
+      return WMSZ_TOPLEFT;
+    case HTTOPRIGHT:
+      return WMSZ_TOPRIGHT;
+    case HTBOTTOM:
+      return WMSZ_BOTTOM;
+    case HTBOTTOMLEFT:
+      return WMSZ_BOTTOMLEFT;
+    case HTBOTTOMRIGHT:
+      return WMSZ_BOTTOMRIGHT;
+    default:
+      return 0;
   }
 }
 

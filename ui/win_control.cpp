@@ -114,11 +114,16 @@ void WinControl::realign() {
       if (c->visible() && c->align() == kind) list.push_back(c);
     std::stable_sort(list.begin(), list.end(), [kind](Control* a, Control* b) {
       switch (kind) {
-        case Align::alTop: return a->top() < b->top();
-        case Align::alBottom: return a->boundsRect().bottom > b->boundsRect().bottom;
-        case Align::alLeft: return a->left() < b->left();
-        case Align::alRight: return a->boundsRect().right > b->boundsRect().right;
-        default: return false;
+        case Align::alTop:
+          return a->top() < b->top();
+        case Align::alBottom:
+          return a->boundsRect().bottom > b->boundsRect().bottom;
+        case Align::alLeft:
+          return a->left() < b->left();
+        case Align::alRight:
+          return a->boundsRect().right > b->boundsRect().right;
+        default:
+          return false;
       }
     });
     for (Control* c : list) {

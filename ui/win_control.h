@@ -11,9 +11,9 @@ namespace ui {
 
 // What kind of window a parentless windowed control becomes when shown.
 enum class WindowKind {
-  Child,        // no window of its own until it gets a parent
-  Popup,        // borderless topmost pop-up that never takes activation (menus)
-  HintPopup,    // like Popup, and the pointer passes through it (hints)
+  Child,      // no window of its own until it gets a parent
+  Popup,      // borderless topmost pop-up that never takes activation (menus)
+  HintPopup,  // like Popup, and the pointer passes through it (hints)
 };
 
 class WinControl : public Control {

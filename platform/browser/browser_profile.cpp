@@ -1,9 +1,9 @@
 // The shared browser profile.
 #include "platform/browser/browser_profile.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
-#include <QAction>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QWebEngineDownloadRequest>
@@ -46,9 +46,10 @@ void ShowNotice(const DownloadNotice& n) {
     gNotice(n);
     return;
   }
-  auto* box = new QMessageBox(QMessageBox::Information, QString(),
-                              n.ok ? QString::fromUtf8("下载完成：") + QString::fromStdString(n.path)
-                                   : QString::fromUtf8("下载失败：") + QString::fromStdString(n.path));
+  auto* box =
+      new QMessageBox(QMessageBox::Information, QString(),
+                      n.ok ? QString::fromUtf8("下载完成：") + QString::fromStdString(n.path)
+                           : QString::fromUtf8("下载失败：") + QString::fromStdString(n.path));
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setModal(false);
   box->show();
@@ -92,7 +93,8 @@ QWebEngineProfile* BrowserProfile::profile() {
   PrepareBrowserEngine();
   QString root = QString::fromStdString(gStorageRoot);
   if (root.isEmpty())
-    root = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/browser");
+    root = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/browser");
   auto* p = new QWebEngineProfile(QStringLiteral("kavro"), QCoreApplication::instance());
   p->setPersistentStoragePath(root + QStringLiteral("/storage"));
   p->setCachePath(root + QStringLiteral("/cache"));
@@ -117,7 +119,8 @@ void BrowserProfile::reloadSettings() {
     profile();  // makes it, which reads the settings
     return;
   }
-  const BrowserSettings settings(gSettingsPath.empty() ? BrowserSettings::defaultPath() : gSettingsPath);
+  const BrowserSettings settings(gSettingsPath.empty() ? BrowserSettings::defaultPath()
+                                                       : gSettingsPath);
   gCheckEveryVisit = settings.checksEveryVisit();
   gNoDebugger = settings.scriptDebuggerDisabled();
   if (gNoDebugger) {

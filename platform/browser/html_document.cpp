@@ -22,10 +22,13 @@ const char kDescribe[] =
 QString Call(const QString& body, const QJsonArray& args) {
   return QStringLiteral("(function(a){") + QString::fromLatin1(kDescribe) + body +
          QStringLiteral("})(") +
-         QString::fromUtf8(QJsonDocument(args).toJson(QJsonDocument::Compact)) + QStringLiteral(")");
+         QString::fromUtf8(QJsonDocument(args).toJson(QJsonDocument::Compact)) +
+         QStringLiteral(")");
 }
 
-QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Q(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 }  // namespace
 
@@ -37,7 +40,8 @@ ElementCollection HtmlDocument::all() const {
 
 int ElementCollection::length() const {
   if (!browser_) return 0;
-  const QVariant v = browser_->evaluate(QStringLiteral("document.getElementsByTagName('*').length"));
+  const QVariant v =
+      browser_->evaluate(QStringLiteral("document.getElementsByTagName('*').length"));
   return v.isValid() ? v.toInt() : 0;
 }
 
@@ -59,7 +63,8 @@ std::optional<HtmlElement> ElementCollection::lookup(const std::string& script) 
 
 std::optional<HtmlElement> ElementCollection::item(int index) const {
   if (index < 0) return std::nullopt;
-  return lookup(Call(QStringLiteral("var e=document.getElementsByTagName('*')[a[0]];return e?d(a[0],e):null;"),
+  return lookup(Call(QStringLiteral(
+                         "var e=document.getElementsByTagName('*')[a[0]];return e?d(a[0],e):null;"),
                      QJsonArray{index})
                     .toUtf8()
                     .toStdString());
@@ -68,14 +73,15 @@ std::optional<HtmlElement> ElementCollection::item(int index) const {
 std::optional<HtmlElement> ElementCollection::item(const std::string& name, int index) const {
   if (index < 0) return std::nullopt;
   // The index-th element whose name or id is the name, in document order.
-  return lookup(Call(QStringLiteral(
-                         "var all=document.getElementsByTagName('*');var k=0;"
-                         "for(var i=0;i<all.length;i++){var e=all[i];"
-                         "if(e.getAttribute('name')===a[0]||e.id===a[0]){if(k===a[1])return d(i,e);k++;}}"
-                         "return null;"),
-                     QJsonArray{Q(name), index})
-                    .toUtf8()
-                    .toStdString());
+  return lookup(
+      Call(QStringLiteral(
+               "var all=document.getElementsByTagName('*');var k=0;"
+               "for(var i=0;i<all.length;i++){var e=all[i];"
+               "if(e.getAttribute('name')===a[0]||e.id===a[0]){if(k===a[1])return d(i,e);k++;}}"
+               "return null;"),
+           QJsonArray{Q(name), index})
+          .toUtf8()
+          .toStdString());
 }
 
 bool HtmlElement::setValue(const std::string& value) {

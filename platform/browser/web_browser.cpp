@@ -145,7 +145,9 @@ void WebBrowser::Navigate(const std::string& url) {
   page_->load(target);
 }
 
-std::string WebBrowser::LocationURL() const { return page_ ? S(page_->url().toString()) : std::string(); }
+std::string WebBrowser::LocationURL() const {
+  return page_ ? S(page_->url().toString()) : std::string();
+}
 
 std::string WebBrowser::LocationName() const { return page_ ? S(page_->title()) : std::string(); }
 

@@ -11,6 +11,8 @@
 #include <thread>
 #include <vector>
 
+#include <gtest/gtest.h>
+#include <httplib.h>
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -20,8 +22,6 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
-#include <gtest/gtest.h>
-#include <httplib.h>
 
 #include "platform/browser/browser_profile.h"
 #include "platform/browser/web_browser.h"
@@ -32,10 +32,10 @@
 // way and then check with GoogleTest.
 #define WAIT_TRUE(cond, ms) \
   EXPECT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(cond); }, ms)) << #cond
-#define WAIT_EQ(a, b, ms)                            \
-  do {                                               \
+#define WAIT_EQ(a, b, ms)                                  \
+  do {                                                     \
     (void)QTest::qWaitFor([&] { return (a) == (b); }, ms); \
-    EXPECT_EQ(a, b);                                 \
+    EXPECT_EQ(a, b);                                       \
   } while (0)
 
 namespace {
@@ -46,18 +46,21 @@ const char kPageA[] =
     "<html><head><title>Page A</title></head><body style='margin:0'>"
     "<a id='l' href='/b.html' style='display:block;width:300px;height:60px'>to b</a>"
     "<a id='blank' href='/b.html' target='_blank'>new window</a>"
-    "<script>document.addEventListener('mousedown',function(e){if(e.button==2)document.title='right';});"
+    "<script>document.addEventListener('mousedown',function(e){if(e.button==2)document.title='"
+    "right';});"
     "document.addEventListener('contextmenu',function(){document.title='menu';});</script>"
     "</body></html>";
 const char kPageB[] = "<html><head><title>Page B</title></head><body>b</body></html>";
 const char kFrames[] =
-    "<html><head><title>Frames</title></head><body><iframe src='/inner.html'></iframe></body></html>";
+    "<html><head><title>Frames</title></head><body><iframe "
+    "src='/inner.html'></iframe></body></html>";
 const char kInner[] = "<html><body>inner</body></html>";
 const char kForm[] =
     "<html><head><title>Form</title></head><body>"
     "<input type='radio' name='r' value='1'><input type='radio' name='r' value='2' checked>"
     "<input type='text' name='exportpath' value=''><div id='plain'>x</div>"
-    "<script>setInterval(function(){document.title='v:'+document.getElementsByName('exportpath')[0].value;},20);"
+    "<script>setInterval(function(){document.title='v:'+document.getElementsByName('exportpath')[0]"
+    ".value;},20);"
     "throw new Error('a page whose script throws');</script></body></html>";
 
 class TestServer {
@@ -77,7 +80,8 @@ class TestServer {
     // Answers only after a long pause: a page that does not finish loading.
     server_.Get("/slow.html", [this](const httplib::Request& req, httplib::Response& res) {
       record(req);
-      for (int i = 0; i < 40 && !stopping_; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      for (int i = 0; i < 40 && !stopping_; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
       res.set_content("<html><title>slow</title></html>", "text/html");
     });
     port_ = server_.bind_to_any_port("127.0.0.1");
@@ -170,8 +174,12 @@ TEST_F(BrowserTest, ViewIsMadeAtTheFirstNavigateAndEventsComeInOrder) {
   EXPECT_EQ(browser_->view(), nullptr);
   std::vector<std::string> events;
   std::vector<int> progress;
-  browser_->BeforeNavigate2 = [&](WebBrowser&, const std::string& url, bool&) { events.push_back("before " + url); };
-  browser_->NavigateComplete2 = [&](WebBrowser&, const std::string&) { events.push_back("navigated"); };
+  browser_->BeforeNavigate2 = [&](WebBrowser&, const std::string& url, bool&) {
+    events.push_back("before " + url);
+  };
+  browser_->NavigateComplete2 = [&](WebBrowser&, const std::string&) {
+    events.push_back("navigated");
+  };
   browser_->TitleChange = [&](WebBrowser&, const std::string& t) {
     if (t == "Page A") events.push_back("title");
   };
@@ -233,7 +241,9 @@ TEST_F(BrowserTest, CancelKeepsThePageAndTheHandlerMayNavigateAnotherControl) {
 
 TEST_F(BrowserTest, FrameNavigationsAreDecidedAndReportTheirDocuments) {
   std::vector<std::string> before, complete;
-  browser_->BeforeNavigate2 = [&](WebBrowser&, const std::string& url, bool&) { before.push_back(url); };
+  browser_->BeforeNavigate2 = [&](WebBrowser&, const std::string& url, bool&) {
+    before.push_back(url);
+  };
   bool mainDone = false;
   browser_->DocumentComplete = [&](WebBrowser& b, const std::string& url) {
     complete.push_back(url);
@@ -266,7 +276,8 @@ TEST_F(BrowserTest, DocumentReadsInputsAndWritesAValueThePageSees) {
   auto path = all.item("exportpath", 0);
   ASSERT_TRUE(path);
   EXPECT_TRUE(path->setValue("/home/teacher/导出"));
-  WAIT_EQ(QString::fromStdString(title(*browser_)), QString::fromUtf8("v:/home/teacher/导出"), 5000);
+  WAIT_EQ(QString::fromStdString(title(*browser_)), QString::fromUtf8("v:/home/teacher/导出"),
+          5000);
   EXPECT_EQ(all.item("exportpath")->value(), "/home/teacher/导出");
 }
 
@@ -291,7 +302,8 @@ TEST_F(BrowserTest, RightClicksInsideTheViewAreSwallowedByTheFilter) {
   ASSERT_TRUE(load("/a.html"));
   WebBrowser* b = browser_.get();
   ui::Application::instance().onMessage = [b](ui::QueuedMessage& q, bool& handled) {
-    if ((q.message.id == 0x0204 || q.message.id == 0x0206) && b->ownsWindow(q.window)) handled = true;
+    if ((q.message.id == 0x0204 || q.message.id == 0x0206) && b->ownsWindow(q.window))
+      handled = true;
   };
   QWindow* win = browser_->window()->windowHandle();
   const QPoint p = browser_->mapTo(browser_->window(), QPoint(200, 200));

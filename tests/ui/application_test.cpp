@@ -1,8 +1,8 @@
 // The application: main form, open forms, closing, minimizing all forms.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "ui/application.h"
 #include "ui/form.h"

@@ -2,9 +2,9 @@
 // opacity, enter/leave, capture and timers.
 #include <set>
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "ui/application.h"
 #include "ui/form.h"
@@ -302,6 +302,55 @@ TEST(ApplicationFilter, SwallowsRightClicksOnAChosenControlOnly) {
   EXPECT_EQ(t.hb.count(ui::WM_RBUTTONDOWN), 1);
   EXPECT_EQ(t.hb.count(ui::WM_RBUTTONUP), 1);
   EXPECT_NE(std::find(filtered.begin(), filtered.end(), 0x0206u), filtered.end());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PostedMessages, ArriveFromTheLoopThroughTheFilter) {
+  ui::WinControl c(nullptr);
+  uitest::RecordingHook h;
+  c.installHook(&h);
+  c.postMessage(ui::WM_USER + 5, 1, 2);
+  c.postMessage(ui::WM_USER + 6);
+  EXPECT_EQ(h.count(ui::WM_USER + 5), 0);  // not sent: queued
+  auto& app = ui::Application::instance();
+  app.onMessage = [&](ui::QueuedMessage& q, bool& handled) {
+    if (q.message.id == ui::WM_USER + 6 && q.window == c.widget()) handled = true;
+  };
+  QCoreApplication::processEvents();
+  app.onMessage = nullptr;
+  ASSERT_EQ(h.count(ui::WM_USER + 5), 1);
+  EXPECT_EQ(h.seen.back().wparam, 1);
+  EXPECT_EQ(h.seen.back().lparam, 2);
+  EXPECT_EQ(h.count(ui::WM_USER + 6), 0);
+}
+
+TEST(Caret, ShownAtItsPlaceAndBlinks) {
+  ui::Form form;
+  form.setBorderStyle(ui::BorderStyle::bsNone);
+  form.setBounds(0, 0, 60, 30);
+  auto* edit = new ui::WinControl(&form);
+  edit->setParent(&form);
+  edit->setColor(gfx::kWhite);
+  edit->setBounds(0, 0, 60, 30);
+  ASSERT_TRUE(uitest::ShowAndWait(form));
+  edit->createCaret(1, 12);
+  edit->setCaretPos(10, 5);
+  edit->showCaret();
+  EXPECT_TRUE(edit->caretVisible());
+  // The caret inverts the picture under it: white becomes black.
+  QImage shot = edit->widget()->grab().toImage();
+  EXPECT_EQ(shot.pixel(10, 5), qRgb(0, 0, 0));
+  EXPECT_EQ(shot.pixel(10, 16), qRgb(0, 0, 0));
+  EXPECT_EQ(shot.pixel(11, 5), qRgb(255, 255, 255));
+  EXPECT_EQ(shot.pixel(10, 17), qRgb(255, 255, 255));
+  edit->hideCaret();
+  shot = edit->widget()->grab().toImage();
+  EXPECT_EQ(shot.pixel(10, 5), qRgb(255, 255, 255));
+  edit->destroyCaret();
+  EXPECT_FALSE(edit->caretVisible());
 }
 
 }  // namespace

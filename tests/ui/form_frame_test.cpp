@@ -1,14 +1,14 @@
 // A form's non-client area answered by a hook: client placement, painting,
 // and the move/size loop driven by the hit test.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
-#include <gtest/gtest.h>
 
 #include "ui/application.h"
 #include "ui/form.h"
-#include "ui/graphics/qt_convert.h"
 #include "ui/graphic_control.h"
+#include "ui/graphics/qt_convert.h"
 #include "ui_test_support.h"
 
 namespace {
@@ -32,7 +32,14 @@ struct DragRow {
 // the dragged edges move by the delta, the size is clamped to the limits and
 // the edge opposite the dragged one stays put.
 const DragRow kDragRows[] = {
-    {"caption_moves", {50, 10}, 30, 20, {1, 1}, {5000, 5000}, false, Rect::fromSize(130, 120, 200, 150)},
+    {"caption_moves",
+     {50, 10},
+     30,
+     20,
+     {1, 1},
+     {5000, 5000},
+     false,
+     Rect::fromSize(130, 120, 200, 150)},
     {"client_does_not_move", {100, 75}, 30, 20, {1, 1}, {5000, 5000}, false, kStart},
     {"left", {1, 75}, -30, 5, {1, 1}, {5000, 5000}, false, {70, 100, 300, 250}},
     {"right", {198, 75}, 40, 5, {1, 1}, {5000, 5000}, false, {100, 100, 340, 250}},
@@ -43,11 +50,32 @@ const DragRow kDragRows[] = {
     {"bottom_left", {1, 148}, -10, 10, {1, 1}, {5000, 5000}, false, {90, 100, 300, 260}},
     {"bottom_right", {198, 148}, 30, 30, {1, 1}, {5000, 5000}, false, {100, 100, 330, 280}},
     {"right_stops_at_max", {198, 75}, 40, 0, {1, 1}, {220, 5000}, false, {100, 100, 320, 250}},
-    {"left_stops_at_min_right_edge_kept", {1, 75}, 50, 0, {180, 1}, {5000, 5000}, false, {120, 100, 300, 250}},
-    {"bottom_right_stops_at_min", {198, 148}, -100, -100, {150, 120}, {5000, 5000}, false, {100, 100, 250, 220}},
+    {"left_stops_at_min_right_edge_kept",
+     {1, 75},
+     50,
+     0,
+     {180, 1},
+     {5000, 5000},
+     false,
+     {120, 100, 300, 250}},
+    {"bottom_right_stops_at_min",
+     {198, 148},
+     -100,
+     -100,
+     {150, 120},
+     {5000, 5000},
+     false,
+     {100, 100, 250, 220}},
     {"top_left_stops_at_max", {1, 1}, -50, -50, {1, 1}, {220, 160}, false, {80, 90, 300, 250}},
     {"maximized_caption_stays", {50, 10}, 30, 20, {1, 1}, {5000, 5000}, true, {0, 0, 1024, 768}},
-    {"maximized_corner_stays", {1022, 766}, -30, -30, {1, 1}, {5000, 5000}, true, {0, 0, 1024, 768}},
+    {"maximized_corner_stays",
+     {1022, 766},
+     -30,
+     -30,
+     {1, 1},
+     {5000, 5000},
+     true,
+     {0, 0, 1024, 768}},
 };
 
 class DragTest : public ::testing::TestWithParam<DragRow> {};
@@ -87,8 +115,8 @@ TEST(FormLoop, MessagesComeInTheLoopsOrder) {
   const auto ids = frame.ids({ui::WM_NCLBUTTONDOWN, ui::WM_ENTERSIZEMOVE, ui::WM_GETMINMAXINFO,
                               ui::WM_SIZING, ui::WM_EXITSIZEMOVE, ui::WM_NCLBUTTONUP});
   const std::vector<unsigned> expected = {ui::WM_NCLBUTTONDOWN, ui::WM_ENTERSIZEMOVE,
-                                          ui::WM_GETMINMAXINFO, ui::WM_SIZING, ui::WM_SIZING,
-                                          ui::WM_EXITSIZEMOVE};
+                                          ui::WM_GETMINMAXINFO, ui::WM_SIZING,
+                                          ui::WM_SIZING,        ui::WM_EXITSIZEMOVE};
   EXPECT_EQ(ids, expected);
   // The press carried its hit code and the screen point.
   for (const ui::Message& m : frame.seen) {
@@ -134,10 +162,10 @@ TEST(FormNonClient, ClientAreaPaintingAndHitCodes) {
 
   const QImage shot = form.widget()->grab().toImage();
   ASSERT_EQ(shot.size(), QSize(200, 150));
-  EXPECT_EQ(shot.pixel(0, 0), QColor(200, 0, 0).rgb());     // frame
-  EXPECT_EQ(shot.pixel(100, 23), QColor(200, 0, 0).rgb());  // last caption row
-  EXPECT_EQ(shot.pixel(4, 24), QColor(0, 0, 255).rgb());    // first client pixel
-  EXPECT_EQ(shot.pixel(195, 145), QColor(0, 0, 255).rgb()); // last client pixel
+  EXPECT_EQ(shot.pixel(0, 0), QColor(200, 0, 0).rgb());      // frame
+  EXPECT_EQ(shot.pixel(100, 23), QColor(200, 0, 0).rgb());   // last caption row
+  EXPECT_EQ(shot.pixel(4, 24), QColor(0, 0, 255).rgb());     // first client pixel
+  EXPECT_EQ(shot.pixel(195, 145), QColor(0, 0, 255).rgb());  // last client pixel
   EXPECT_EQ(shot.pixel(196, 145), QColor(200, 0, 0).rgb());
 
   // Non-client presses reach the procedure with their hit code; a press in

@@ -3,10 +3,10 @@
 // (KAVRO_EXPECT_DPR names the ratio the screen configuration gives).
 #include <cstdlib>
 
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QPixmap>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "ui/form.h"
 #include "ui/graphic_control.h"

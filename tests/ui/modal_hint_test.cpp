@@ -1,8 +1,8 @@
 // Modal showing, closing with a close query, dialog keys, key preview, and
 // the hint mechanism on a hand-moved clock.
+#include <gtest/gtest.h>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "ui/application.h"
 #include "ui/form.h"
@@ -95,7 +95,9 @@ TEST(DialogKeys, KeyPreviewLetsTheFormTakeKeysFirst) {
   edit->setBounds(10, 40, 100, 20);
   edit->setTabStop(true);
   std::vector<std::string> log;
-  edit->onKeyDown = [&](ui::Control&, int& key, unsigned) { log.push_back("edit " + std::to_string(key)); };
+  edit->onKeyDown = [&](ui::Control&, int& key, unsigned) {
+    log.push_back("edit " + std::to_string(key));
+  };
   d.form.onKeyDown = [&](ui::Control&, int& key, unsigned) {
     log.push_back("form " + std::to_string(key));
     if (key == ui::VK_RETURN) key = 0;  // the form keeps Enter

@@ -21,10 +21,10 @@
 // way and then check with GoogleTest.
 #define WAIT_TRUE(cond, ms) \
   EXPECT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(cond); }, ms)) << #cond
-#define WAIT_EQ(a, b, ms)                            \
-  do {                                               \
+#define WAIT_EQ(a, b, ms)                                  \
+  do {                                                     \
     (void)QTest::qWaitFor([&] { return (a) == (b); }, ms); \
-    EXPECT_EQ(a, b);                                 \
+    EXPECT_EQ(a, b);                                       \
   } while (0)
 
 namespace uitest {
@@ -41,7 +41,8 @@ class RecordingHook : public ui::MessageHook {
     callPrevious(m);
   }
   int count(unsigned id) const {
-    return static_cast<int>(std::count_if(seen.begin(), seen.end(), [id](const ui::Message& m) { return m.id == id; }));
+    return static_cast<int>(
+        std::count_if(seen.begin(), seen.end(), [id](const ui::Message& m) { return m.id == id; }));
   }
   std::vector<unsigned> ids(std::initializer_list<unsigned> only) const {
     std::vector<unsigned> v;
@@ -75,7 +76,8 @@ class TestFrame : public RecordingHook {
     switch (m.id) {
       case ui::WM_NCCALCSIZE: {
         auto* r = ui::FromParam<gfx::Rect>(m.lparam);
-        *r = {r->left + kBorder, r->top + kBorder + kCaption, r->right - kBorder, r->bottom - kBorder};
+        *r = {r->left + kBorder, r->top + kBorder + kCaption, r->right - kBorder,
+              r->bottom - kBorder};
         return;
       }
       case ui::WM_NCHITTEST: {

@@ -49,8 +49,9 @@ void DemoFrame::paint(gfx::Bitmap& bmp) const {
   // A vertical gradient, one line per row.
   for (int y = caption.top; y < caption.bottom; ++y) {
     const int k = (y - caption.top) * 255 / kCaption;
-    c.fillRect({caption.left, y, caption.right, y + 1},
-               active ? gfx::Color::rgb(90 + k / 4, 140 + k / 5, 220) : gfx::Color::rgb(170, 175, 185));
+    c.fillRect(
+        {caption.left, y, caption.right, y + 1},
+        active ? gfx::Color::rgb(90 + k / 4, 140 + k / 5, 220) : gfx::Color::rgb(170, 175, 185));
   }
   gfx::Font f;
   f.name = "Liberation Sans";
@@ -71,17 +72,18 @@ void DemoFrame::updateRegion() {
   // Rounded corners: three rows of the top and bottom left out stepwise.
   const int w = form_.width(), h = form_.height();
   if (w < 8 || h < 8) return;
-  form_.setRegion(gfx::Region({gfx::Rect{3, 0, w - 3, 1}, gfx::Rect{2, 1, w - 2, 2},
-                               gfx::Rect{1, 2, w - 1, 3}, gfx::Rect{0, 3, w, h - 3},
-                               gfx::Rect{1, h - 3, w - 1, h - 2}, gfx::Rect{2, h - 2, w - 2, h - 1},
-                               gfx::Rect{3, h - 1, w - 3, h}}));
+  form_.setRegion(
+      gfx::Region({gfx::Rect{3, 0, w - 3, 1}, gfx::Rect{2, 1, w - 2, 2}, gfx::Rect{1, 2, w - 1, 3},
+                   gfx::Rect{0, 3, w, h - 3}, gfx::Rect{1, h - 3, w - 1, h - 2},
+                   gfx::Rect{2, h - 2, w - 2, h - 1}, gfx::Rect{3, h - 1, w - 3, h}}));
 }
 
 void DemoFrame::hookMessage(ui::Message& m) {
   switch (m.id) {
     case ui::WM_NCCALCSIZE: {
       auto* r = ui::FromParam<gfx::Rect>(m.lparam);
-      *r = {r->left + kBorder, r->top + kBorder + kCaption, r->right - kBorder, r->bottom - kBorder};
+      *r = {r->left + kBorder, r->top + kBorder + kCaption, r->right - kBorder,
+            r->bottom - kBorder};
       return;
     }
     case ui::WM_NCHITTEST: {
@@ -133,10 +135,14 @@ void DemoFrame::hookMessage(ui::Message& m) {
       auto* r = ui::FromParam<gfx::Rect>(m.lparam);
       const gfx::Rect a = ui::MonitorWorkArea(form_);
       int dx = 0, dy = 0;
-      if (r->left > a.left - kSnap && r->left < a.left + kSnap) dx = a.left - r->left;
-      else if (r->right > a.right - kSnap && r->right < a.right + kSnap) dx = a.right - r->right;
-      if (r->top > a.top - kSnap && r->top < a.top + kSnap) dy = a.top - r->top;
-      else if (r->bottom > a.bottom - kSnap && r->bottom < a.bottom + kSnap) dy = a.bottom - r->bottom;
+      if (r->left > a.left - kSnap && r->left < a.left + kSnap)
+        dx = a.left - r->left;
+      else if (r->right > a.right - kSnap && r->right < a.right + kSnap)
+        dx = a.right - r->right;
+      if (r->top > a.top - kSnap && r->top < a.top + kSnap)
+        dy = a.top - r->top;
+      else if (r->bottom > a.bottom - kSnap && r->bottom < a.bottom + kSnap)
+        dy = a.bottom - r->bottom;
       *r = gfx::OffsetRect(*r, dx, dy);
       break;
     }

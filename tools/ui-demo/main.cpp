@@ -102,8 +102,9 @@ int main(int argc, char** argv) {
   form.onKeyDown = [&form](ui::Control&, int& key, unsigned) {
     if (key == 'A') form.setAlpha(form.alpha() == 255 ? 180 : 255);
     if (key == 'M')
-      form.setWindowState(form.windowState() == ui::WindowState::wsMaximized ? ui::WindowState::wsNormal
-                                                                             : ui::WindowState::wsMaximized);
+      form.setWindowState(form.windowState() == ui::WindowState::wsMaximized
+                              ? ui::WindowState::wsNormal
+                              : ui::WindowState::wsMaximized);
     if (key == ui::VK_ESCAPE) form.close();
   };
   form.setKeyPreview(true);

@@ -11,13 +11,13 @@
 #include <thread>
 #include <vector>
 
+#include <httplib.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <httplib.h>
 
 #include "platform/browser/browser_profile.h"
 #include "platform/browser/web_browser.h"
@@ -81,9 +81,10 @@ long TreeRssKib(pid_t root) {
 int RunBrowserMeasurement() {
   httplib::Server server;
   server.Get(R"(/page(\d+)\.html)", [](const httplib::Request& req, httplib::Response& res) {
-    res.set_content("<html><head><title>Page " + req.matches[1].str() +
-                        "</title></head><body><p>教师控制台</p><input name='exportpath'></body></html>",
-                    "text/html; charset=utf-8");
+    res.set_content(
+        "<html><head><title>Page " + req.matches[1].str() +
+            "</title></head><body><p>教师控制台</p><input name='exportpath'></body></html>",
+        "text/html; charset=utf-8");
   });
   const int port = server.bind_to_any_port("127.0.0.1");
   std::thread serving([&] { server.listen_after_bind(); });
@@ -135,7 +136,8 @@ int RunBrowserMeasurement() {
   settle.exec();
   const long rss = TreeRssKib(getpid());
   std::printf("first Navigate to DocumentComplete: %lld ms\n", static_cast<long long>(firstMs));
-  std::printf("three pages complete after: %lld ms (%d of 3)\n", static_cast<long long>(allMs), completed);
+  std::printf("three pages complete after: %lld ms (%d of 3)\n", static_cast<long long>(allMs),
+              completed);
   std::printf("resident memory of the process tree: %.1f MiB\n", rss / 1024.0);
   server.stop();
   serving.join();
