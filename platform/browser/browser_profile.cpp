@@ -25,6 +25,7 @@ namespace {
 
 std::string gStorageRoot;
 std::string gSettingsPath;
+std::string gDownloadFolder;
 bool gCheckEveryVisit = false;
 bool gNoDebugger = false;
 std::function<void(const DownloadNotice&)> gNotice;
@@ -56,7 +57,8 @@ void ShowNotice(const DownloadNotice& n) {
 }
 
 void OnDownload(QWebEngineDownloadRequest* d) {
-  QString dir = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+  QString dir = QString::fromStdString(gDownloadFolder);
+  if (dir.isEmpty()) dir = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
   if (dir.isEmpty()) dir = QDir::homePath();
   QDir().mkpath(dir);
   d->setDownloadDirectory(dir);
@@ -84,6 +86,7 @@ void PrepareBrowserEngine() {
 
 void BrowserProfile::setStorageRoot(const std::string& path) { gStorageRoot = path; }
 void BrowserProfile::setSettingsPath(const std::string& path) { gSettingsPath = path; }
+void BrowserProfile::setDownloadFolder(const std::string& path) { gDownloadFolder = path; }
 void BrowserProfile::setDownloadNotice(std::function<void(const DownloadNotice&)> notice) {
   gNotice = std::move(notice);
 }

@@ -30,6 +30,8 @@ class BrowserProfile {
   // Where the settings are read from when the profile is made (default: the
   // user's browser settings file).
   static void setSettingsPath(const std::string& path);
+  // Where downloads are saved (default: the user's download folder).
+  static void setDownloadFolder(const std::string& path);
   // Who hears of finished downloads (default: a notice window).
   static void setDownloadNotice(std::function<void(const DownloadNotice&)> notice);
   // Reads the browser settings again and applies them to the profile and

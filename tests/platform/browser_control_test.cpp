@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineHistory>
@@ -77,6 +78,10 @@ class TestServer {
     server_.Get("/frames.html", page(kFrames));
     server_.Get("/inner.html", page(kInner));
     server_.Get("/form.html", page(kForm));
+    server_.Get("/report.csv", [](const httplib::Request&, httplib::Response& res) {
+      res.set_header("Content-Disposition", "attachment; filename=\"report.csv\"");
+      res.set_content("class,score\n1,90\n", "text/csv");
+    });
     // Answers only after a long pause: a page that does not finish loading.
     server_.Get("/slow.html", [this](const httplib::Request& req, httplib::Response& res) {
       record(req);
@@ -124,6 +129,7 @@ class BrowserTest : public ::testing::Test {
     settings.setString(platform::BrowserSettings::kDisableScriptDebugger, "yes");
     platform::BrowserProfile::setStorageRoot(root + "/profile");
     platform::BrowserProfile::setSettingsPath(root + "/browser-settings.ini");
+    platform::BrowserProfile::setDownloadFolder(root + "/downloads");
     server_ = new TestServer;
     // A view of the test server kept open for the whole suite: every view of
     // one site shares its renderer, so the tests' own views start warm.
@@ -340,6 +346,23 @@ TEST_F(BrowserTest, NewWindowsOpenInAPlainWindowAndHistoryClears) {
     EXPECT_EQ(w->view()->page()->profile(), browser_->view()->page()->profile());
     w->close();  // frees itself
   }
+}
+
+TEST_F(BrowserTest, DownloadsAreSavedWithANotice) {
+  std::vector<platform::DownloadNotice> notices;
+  platform::BrowserProfile::setDownloadNotice(
+      [&](const platform::DownloadNotice& n) { notices.push_back(n); });
+  ASSERT_TRUE(load("/a.html"));
+  browser_->Navigate(server_->url("/report.csv"));
+  WAIT_TRUE(!notices.empty(), 15000);
+  platform::BrowserProfile::setDownloadNotice(nullptr);
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_TRUE(notices[0].ok);
+  EXPECT_EQ(notices[0].path, dir_->path().toStdString() + "/downloads/report.csv");
+  QFile f(QString::fromStdString(notices[0].path));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), QByteArray("class,score\n1,90\n"));
+  EXPECT_EQ(browser_->LocationURL(), server_->url("/a.html"));  // the page stays
 }
 
 TEST_F(BrowserTest, FaultsOfPagesAndTheEngineNeverHang) {
