@@ -3,7 +3,8 @@
 // The member's type selects the value type: int integer, gfx::Color colour,
 // bool boolean, gfx::Rect rect, gfx::Point point, FontStyles font style,
 // TextAlignment, InactiveEffect, MorphKind, StdCommand words, std::string
-// string. A FontKeys row stands for the four keys of the font group.
+// string. A FontGroupRow stands for the four keys of the font group. Rects
+// and points always default to zero, as every key of a skin has it.
 #pragma once
 
 #include <span>
