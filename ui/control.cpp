@@ -45,6 +45,7 @@ Control::Control(Component* owner, std::unique_ptr<ControlWidget> widget)
 }
 
 Control::~Control() {
+  widget_->detach();
   if (gCapture == this) {
     gCapture = nullptr;
     if (widget_) widget_->releaseMouse();

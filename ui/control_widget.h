@@ -18,6 +18,9 @@ class ControlWidget : public QWidget {
   ControlWidget(Control* control, Role role, QWidget* parent = nullptr, Qt::WindowFlags flags = {});
 
   Control* control() const { return control_; }
+  // Called when the control starts going away: from then on the widget's
+  // events reach no procedure.
+  void detach() { control_ = nullptr; }
   Role role() const { return role_; }
 
  protected:

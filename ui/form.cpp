@@ -40,6 +40,9 @@ Form::Form(Component* owner)
 
 Form::~Form() {
   if (modalLoop_) modalLoop_->quit();
+  if (destroyedFlag_) *destroyedFlag_ = true;
+  controlWidget()->detach();
+  client_->detach();
   // Owned components (the frame hook among them) go while the form is whole.
   destroyComponents();
   // Child controls live in the client widget and must go before it.
@@ -252,8 +255,14 @@ int Form::showModal() {
   Form* previousActive = Application::instance().activeForm();
   QEventLoop loop;
   modalLoop_ = &loop;
+  // A handler may free the form while it is shown modally: the loop then
+  // ends and nothing of the form is touched any more.
+  bool destroyed = false;
+  destroyedFlag_ = &destroyed;
   setVisible(true);
   if (formModalResult_ == mrNone) loop.exec(QEventLoop::DialogExec);
+  if (destroyed) return mrCancel;
+  destroyedFlag_ = nullptr;
   modalLoop_ = nullptr;
   const int result = formModalResult_;
   setVisible(false);

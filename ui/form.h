@@ -148,6 +148,7 @@ class Form : public WinControl {
   bool closing_ = false;
   int formModalResult_ = 0;
   QEventLoop* modalLoop_ = nullptr;
+  bool* destroyedFlag_ = nullptr;  // set while shown modally
 };
 
 // The default frame's sizes.

@@ -52,6 +52,7 @@ WinControl::WinControl(Component* owner, std::unique_ptr<ControlWidget> widget)
     : Control(owner, std::move(widget)) {}
 
 WinControl::~WinControl() {
+  controlWidget()->detach();
   destroyCaret();
   // Children go before this control's widget, which would take their
   // widgets with it.

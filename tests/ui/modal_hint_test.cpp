@@ -72,6 +72,12 @@ TEST(Modal, ShowingAModalFormAgainFromInsideReturnsAtOnce) {
   EXPECT_EQ(inner, ui::mrNone);
 }
 
+TEST(Modal, FreeingTheFormWhileItIsShownEndsTheLoop) {
+  auto* d = new Dialog;
+  QTimer::singleShot(0, [d] { delete d; });
+  EXPECT_EQ(d->form.showModal(), ui::mrCancel);
+}
+
 TEST(DialogKeys, EnterAndEscapeClickTheDefaultAndCancelButtons) {
   Dialog d;
   ASSERT_TRUE(uitest::ShowAndWait(d.form));
