@@ -1,6 +1,8 @@
 // Composition of nine-part images and of a window frame's border images.
 #include "skin/draw/frame_image.h"
 
+#include <algorithm>
+
 #include "skin/draw/tiling.h"
 
 namespace skin {
@@ -96,12 +98,15 @@ void ComposeBorderStrips(const SkinImageGeometry& g, const SkinImageGeometry& n,
     out.copyRect({0, 0, nx0, height}, src, {r.left, sy0, r.left + x0, sy1});
     out.copyRect({nx1, 0, w, height}, src, {r.left + x1, sy0, r.right, sy1});
   };
-  if (w > 0 && ncl.top > 0 && g.rightTop.x - g.leftTop.x > 0)
-    horzBorder(strips.top, ncl.top, r.top, g.leftTop.x, g.rightTop.x, n.leftTop.x, n.rightTop.x,
+  // A strip never needs more than the window: the top one keeps its first
+  // rows, the bottom one its last (its band is taken from the bottom up).
+  const int topHeight = std::min(ncl.top, h);
+  if (w > 0 && topHeight > 0 && g.rightTop.x - g.leftTop.x > 0)
+    horzBorder(strips.top, topHeight, r.top, g.leftTop.x, g.rightTop.x, n.leftTop.x, n.rightTop.x,
                stretch.top);
   else
     strips.top.clear();
-  const int b = h - ncl.bottom;
+  const int b = std::min(h - ncl.bottom, h);
   if (w > 0 && b > 0 && g.rightBottom.x - g.leftBottom.x > 0)
     horzBorder(strips.bottom, b, r.bottom - b, g.leftBottom.x, g.rightBottom.x, n.leftBottom.x,
                n.rightBottom.x, stretch.bottom);
@@ -124,13 +129,17 @@ void ComposeBorderStrips(const SkinImageGeometry& g, const SkinImageGeometry& n,
     if (end > 0)
       out.copyRect({0, m - end, width, m}, src, {sx0, r.top + y1, sx1, r.top + cl.bottom});
   };
-  if (ncl.left > 0 && m > 0 && g.leftBottom.y - g.leftTop.y > 0)
-    vertBorder(strips.left, ncl.left, r.left, g.leftTop.y, g.leftBottom.y, stretch.left);
+  // The left strip keeps its first columns within the window, the right one
+  // its last.
+  const int leftWidth = std::min(ncl.left, w);
+  if (leftWidth > 0 && m > 0 && g.leftBottom.y - g.leftTop.y > 0)
+    vertBorder(strips.left, leftWidth, r.left, g.leftTop.y, g.leftBottom.y, stretch.left);
   else
     strips.left.clear();
-  if (w - ncl.right >= 1 && m >= 1 && g.rightBottom.y - g.rightTop.y >= 1)
-    vertBorder(strips.right, w - ncl.right, r.left + cl.right, g.rightTop.y, g.rightBottom.y,
-               stretch.right);
+  const int rightWidth = std::min(w - ncl.right, w);
+  if (rightWidth >= 1 && m >= 1 && g.rightBottom.y - g.rightTop.y >= 1)
+    vertBorder(strips.right, rightWidth, r.left + cl.right + (w - ncl.right - rightWidth),
+               g.rightTop.y, g.rightBottom.y, stretch.right);
   else
     strips.right.clear();
 }

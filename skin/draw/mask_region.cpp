@@ -1,6 +1,8 @@
 // Mask scanning, mask strips and frame regions.
 #include "skin/draw/mask_region.h"
 
+#include <algorithm>
+
 #include "skin/draw/scan_bitmap.h"
 #include "skin/draw/tiling.h"
 
@@ -108,15 +110,21 @@ void ComposeMaskStrips(const SkinImageGeometry& g, const SkinImageGeometry& n, c
   strips = {};
   if (mask.empty() || !WithinDrawingRange(g, n, mask.rect(), w, 0)) return;
   const Rect& cl = g.clientRect;
+  // The mask area lies in the mask's coordinates; one that reaches before
+  // the mask's left or top edge shapes nothing.
+  if (cl.left < 0 || cl.top < 0 || cl.right < 0 || cl.bottom < 0) return;
+  // Bands reaching past the mask's right or bottom edge hold no black pixel
+  // there, so the strips stop at the mask's edge.
+  const int left = std::min(cl.left, mask.width()), top = std::min(cl.top, mask.height());
   const int height = n.clientRect.height();
-  if (cl.left > 0 && height > 0)
-    composeSideStrip(strips.left, mask, cl, 0, cl.left, g.leftTop.y, g.leftBottom.y, height);
+  if (left > 0 && height > 0)
+    composeSideStrip(strips.left, mask, cl, 0, left, g.leftTop.y, g.leftBottom.y, height);
   if (mask.width() - cl.right > 0 && height > 0)
     composeSideStrip(strips.right, mask, cl, cl.right, mask.width(), g.rightTop.y, g.rightBottom.y,
                      height);
-  if (w > 0 && cl.top > 0)
-    composeEdgeStrip(strips.top, mask, 0, cl.top, g.leftTop.x, g.rightTop.x, n.leftTop.x,
-                     n.rightTop.x, w);
+  if (w > 0 && top > 0)
+    composeEdgeStrip(strips.top, mask, 0, top, g.leftTop.x, g.rightTop.x, n.leftTop.x, n.rightTop.x,
+                     w);
   if (w >= 1 && mask.height() - cl.bottom >= 1)
     composeEdgeStrip(strips.bottom, mask, cl.bottom, mask.height(), g.leftBottom.x, g.rightBottom.x,
                      n.leftBottom.x, n.rightBottom.x, w);
@@ -126,6 +134,9 @@ std::optional<gfx::Region> BuildFrameRegion(const SkinImageGeometry& g, const Sk
                                             const Bitmap& mask, int w, int h) {
   if (!WithinDrawingRange(g, n, mask.rect(), w, h)) return std::nullopt;
   if (n.rightTop.x < n.leftTop.x || n.leftBottom.y < n.leftTop.y) return std::nullopt;
+  // A placed mask area taller than the window and the mask together was not
+  // placed for this window; its side strips would be made for nothing.
+  if (n.clientRect.height() > std::max(h, 0) + mask.height()) return std::nullopt;
   MaskStrips strips;
   ComposeMaskStrips(g, n, mask, strips, w);
   const Rect& ncl = n.clientRect;

@@ -56,14 +56,19 @@ struct MaskStrips {
 
 // Composes the strips with `stored`.clientRect as the boundary between the
 // mask's borders and its inside (a window frame passes its mask area there).
-// Mask borders are always tiled, never stretched.
+// Mask borders are always tiled, never stretched. A boundary with an edge
+// before the mask's left or top edge gives no strips; the top and left
+// strips stop at the mask's bottom and right edges, beyond which a mask has
+// no black pixel.
 void ComposeMaskStrips(const SkinImageGeometry& stored, const SkinImageGeometry& placed,
                        const gfx::Bitmap& mask, MaskStrips& strips, int w);
 
 // The region of a window of w x h: the placed client rect plus the black
 // pixels of the mask's borders composed at the new size, cut to the window.
 // No region when the size is below the corner pieces (NewRT.x < NewLT.x or
-// NewLB.y < NewLT.y) or when neither a strip nor the client rect exists.
+// NewLB.y < NewLT.y), when neither a strip nor the client rect exists, or
+// when the placed client rect is taller than window and mask together (it
+// was not placed for this window).
 std::optional<gfx::Region> BuildFrameRegion(const SkinImageGeometry& stored,
                                             const SkinImageGeometry& placed,
                                             const gfx::Bitmap& mask, int w, int h);

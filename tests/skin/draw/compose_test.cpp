@@ -192,8 +192,7 @@ TEST(ComposeFrameImage, CoordinatesBeyondAnySkinAreRefused) {
   SkinImageGeometry huge = f.g;
   huge.rightTop.x = 2'000'000'000;
   Bitmap out(4, 4);
-  skin::ComposeFrameImage(huge, skin::PlaceGeometry(huge, 0, 0), out, f.picture, f.r, 12, 10,
-                          true);
+  skin::ComposeFrameImage(huge, skin::PlaceGeometry(huge, 0, 0), out, f.picture, f.r, 12, 10, true);
   EXPECT_TRUE(out.empty());
   skin::ComposeHorzStrip(2'000'000'000, 0, out, f.picture, f.r, 30);
   EXPECT_TRUE(out.empty());
@@ -265,6 +264,34 @@ TEST(ComposeBorderStrips, StretchedMiddlesAndMissingStrips) {
   EXPECT_TRUE(s.bottom.empty());
   EXPECT_TRUE(s.left.empty());
   EXPECT_TRUE(s.right.empty());
+}
+
+TEST(ComposeBorderStrips, StripsNeverExceedTheWindow) {
+  // A client rect reaching far below the picture (a malformed skin) and a
+  // window narrower than the picture's right border: the strips hold what
+  // the window shows, the top one its first rows, the right one its last
+  // columns, instead of images far larger than the window.
+  const Fixture f;
+  SkinImageGeometry deep = f.g;
+  deep.clientRect = {2, 3, 9, 900'000};
+  skin::BorderStrips s;
+  skin::ComposeBorderStrips(deep, skin::PlaceGeometry(deep, 0, 0), s, f.picture, f.r, 12, 10);
+  EXPECT_TRUE(s.bottom.empty());
+  EXPECT_EQ(s.top.height(), 3);
+  EXPECT_EQ(s.left.height(), 7);
+
+  SkinImageGeometry tall = f.g;
+  tall.clientRect = {2, 40, 9, 45};
+  skin::ComposeBorderStrips(tall, skin::PlaceGeometry(tall, 0, 0), s, f.picture, f.r, 12, 10);
+  ASSERT_EQ(s.top.height(), 10);
+  for (int y = 0; y < 10; ++y) EXPECT_EQ(s.top.pixel(0, y), Color::rgb(2, 3 + y, 200)) << y;
+
+  // Right border 3 wide, window 2 wide: its last two columns.
+  SkinImageGeometry narrow = f.g;
+  skin::ComposeBorderStrips(narrow, skin::PlaceGeometry(narrow, -10, 0), s, f.picture, f.r, 2, 10);
+  ASSERT_EQ(s.right.width(), 2);
+  EXPECT_EQ(s.right.pixel(0, 0), Color::rgb(2 + 10, 3 + 3, 200));
+  EXPECT_EQ(s.right.pixel(1, 0), Color::rgb(2 + 11, 3 + 3, 200));
 }
 
 TEST(ComposeHorzStrip, TwentyByTwentyOneAtSixty) {

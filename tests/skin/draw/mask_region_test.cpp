@@ -168,6 +168,27 @@ TEST(BuildFrameRegion, NoRegionBelowTheCornerPieces) {
   EXPECT_FALSE(skin::BuildFrameRegion(inside, inside, Bitmap(), 8, 6));
 }
 
+TEST(ComposeMaskStrips, MalformedMaskAreasStayWithinTheMask) {
+  const Bitmap mask = Mask(kRounded);
+  skin::MaskStrips strips;
+  // A mask area starting before the mask shapes nothing.
+  SkinImageGeometry before = kRoundedGeometry;
+  before.clientRect.left = -1;
+  skin::ComposeMaskStrips(before, before, mask, strips, 8);
+  EXPECT_TRUE(strips.left.empty() && strips.top.empty() && strips.right.empty() &&
+              strips.bottom.empty());
+  // One reaching far past the mask's bottom and right: the top and left
+  // strips end at the mask's edges, and no region comes of a placed mask
+  // area taller than window and mask together.
+  SkinImageGeometry past = kRoundedGeometry;
+  past.clientRect = {500'000, 600'000, 500'001, 600'001};
+  skin::ComposeMaskStrips(past, past, mask, strips, 8);
+  EXPECT_EQ(strips.top.height(), 6);
+  EXPECT_EQ(strips.left.width(), 8);
+  EXPECT_FALSE(skin::BuildFrameRegion(
+      kRoundedGeometry, skin::PlaceGeometry(kRoundedGeometry, 0, 100'000), mask, 8, 6));
+}
+
 TEST(ComposeMaskStrips, UncoveredMiddleIsOutsideTheWindow) {
   // No top middle (RT.x = LT.x): the top strip's pixels between the fixed
   // pieces come from no mask pixel and stay white.
