@@ -252,8 +252,9 @@ void TbsEffectBmp::BlendWith(const TbsEffectBmp& other, double k) {
   if (!sameSize(other)) return;
   k = clampFactor(k);
   if (k == 0) return;
-  // Both products come from tables built once, so every channel costs one
-  // addition and one rounding, with the same result as the formula.
+  // Blocks go through the fixed-point kernel; the blocks it is unsure of and
+  // the row tails take the formula itself, its two products from tables
+  // built once per call.
   std::array<double, 256> mine, theirs;
   for (int v = 0; v < 256; ++v) {
     mine[static_cast<std::size_t>(v)] = (1 - k) * v;
