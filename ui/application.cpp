@@ -92,10 +92,24 @@ void Application::restore() {
   if (onRestore) onRestore();
 }
 
+int Application::installMessageFilter(MessageFilter filter) {
+  const int token = nextFilter_++;
+  filters_.emplace_back(token, std::move(filter));
+  return token;
+}
+
+void Application::removeMessageFilter(int token) {
+  filters_.erase(std::remove_if(filters_.begin(), filters_.end(),
+                                [token](const auto& f) { return f.first == token; }),
+                 filters_.end());
+}
+
 bool Application::filterMessage(QueuedMessage& msg) {
-  if (!onMessage) return false;
   bool handled = false;
-  onMessage(msg, handled);
+  // A filter may remove itself or add another while it runs: walk a copy.
+  const auto filters = filters_;
+  for (auto it = filters.rbegin(); it != filters.rend() && !handled; ++it) it->second(msg, handled);
+  if (!handled && onMessage) onMessage(msg, handled);
   return handled;
 }
 

@@ -41,8 +41,17 @@ class Application {
   // messages), for any window of the process, before it is dispatched.
   // Setting handled keeps it from being dispatched.
   std::function<void(QueuedMessage& msg, bool& handled)> onMessage;
-  // Runs onMessage; true when the message is not to be dispatched.
+  // Further filters of the same kind, for components that need the message
+  // stream for a while (a menu in menu mode takes the keys). The one
+  // installed last runs first; onMessage runs after them all. Returns a
+  // token for removeMessageFilter.
+  using MessageFilter = std::function<void(QueuedMessage& msg, bool& handled)>;
+  int installMessageFilter(MessageFilter filter);
+  void removeMessageFilter(int token);
+  // Runs the filters; true when the message is not to be dispatched.
   bool filterMessage(QueuedMessage& msg);
+  // Whether any filter is set (the translator skips building messages otherwise).
+  bool hasMessageFilters() const { return onMessage || !filters_.empty(); }
 
   // Hints: the delay before a hint shows, how long it stays, and the short
   // delay when the pointer moves on from a shown hint to another control.
@@ -95,6 +104,8 @@ class Application {
   void hideHintNow();
   void makeHintWindow();
 
+  std::vector<std::pair<int, MessageFilter>> filters_;
+  int nextFilter_ = 1;
   std::string title_;
   Form* mainForm_ = nullptr;
   Form* activeForm_ = nullptr;

@@ -146,7 +146,7 @@ class ApplicationFilter : public QObject {
     }
     // Our own widgets run the filter when they translate the event.
     if (dynamic_cast<ControlWidget*>(w)) return false;
-    if (!Application::instance().onMessage) return false;
+    if (!Application::instance().hasMessageFilters()) return false;
     if (IsMouseEvent(t)) {
       auto* me = static_cast<QMouseEvent*>(e);
       const unsigned id = MouseMessage(t, me->button(), false);
@@ -154,6 +154,14 @@ class ApplicationFilter : public QObject {
       const QPoint p = me->position().toPoint();
       return Filtered(
           w, Message{id, KeysOf(me->buttons(), me->modifiers()), PackPoint(p.x(), p.y()), 0});
+    }
+    if (t == QEvent::Wheel) {
+      auto* we = static_cast<QWheelEvent*>(e);
+      const QPoint g = we->globalPosition().toPoint();
+      return Filtered(w, Message{WM_MOUSEWHEEL,
+                                 KeysOf(we->buttons(), we->modifiers()) |
+                                     (static_cast<MessageParam>(we->angleDelta().y()) << 16),
+                                 PackPoint(g.x(), g.y()), 0});
     }
     if (t == QEvent::KeyPress || t == QEvent::KeyRelease) {
       auto* ke = static_cast<QKeyEvent*>(e);
@@ -452,6 +460,25 @@ bool MessageTranslator::translate(ControlWidget& w, QEvent* e) {
       auto* target = dynamic_cast<WinControl*>(&c);
       if (!target) return false;
       Form* owner = target->parentForm();
+      // The menu key: Alt pressed and released alone, F10, or Alt with a
+      // letter (a menu's mnemonic) asks the form for its menu.
+      static bool altAlone = false;
+      if (press) altAlone = vk == VK_MENU && !ke->isAutoRepeat();
+      if (owner && vk) {
+        MessageParam menuKey = -1;
+        if (!press && vk == VK_MENU && altAlone) menuKey = 0;
+        if (press && vk == VK_F10 && !(shift & (ssShift | ssCtrl))) menuKey = 0;
+        if (press && (shift & ssAlt) && !(shift & ssCtrl) &&
+            ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')))
+          menuKey = vk;
+        if (menuKey >= 0) {
+          altAlone = false;
+          if (Filtered(&w, Message{WM_SYSCOMMAND, SC_KEYMENU, menuKey, 0})) return true;
+          Message m{WM_SYSCOMMAND, SC_KEYMENU, menuKey, 0};
+          owner->windowProc(m);
+          if (vk == VK_F10 || vk == VK_MENU || m.result) return true;
+        }
+      }
       if (vk) {
         const bool alt = (shift & ssAlt) != 0;
         const unsigned id =

@@ -354,3 +354,56 @@ TEST(Caret, ShownAtItsPlaceAndBlinks) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ApplicationFilter, FiltersChainLastInstalledFirst) {
+  TwoControls t;
+  ASSERT_TRUE(uitest::ShowAndWait(t.form));
+  auto& app = ui::Application::instance();
+  std::vector<std::string> order;
+  app.onMessage = [&](ui::QueuedMessage& q, bool&) {
+    if (q.message.id == ui::WM_LBUTTONDOWN) order.push_back("onMessage");
+  };
+  const int first = app.installMessageFilter([&](ui::QueuedMessage& q, bool&) {
+    if (q.message.id == ui::WM_LBUTTONDOWN) order.push_back("first");
+  });
+  const int menu = app.installMessageFilter([&](ui::QueuedMessage& q, bool& handled) {
+    if (q.message.id != ui::WM_LBUTTONDOWN) return;
+    order.push_back("menu");
+    handled = true;  // a menu in menu mode keeps the press
+  });
+  QTest::mouseClick(t.win(), Qt::LeftButton, {}, QPoint(30, 30));
+  EXPECT_EQ(order, (std::vector<std::string>{"menu"}));
+  EXPECT_EQ(t.ha.count(ui::WM_LBUTTONDOWN), 0);
+  app.removeMessageFilter(menu);
+  order.clear();
+  QTest::mouseClick(t.win(), Qt::LeftButton, {}, QPoint(30, 30));
+  EXPECT_EQ(order, (std::vector<std::string>{"first", "onMessage"}));
+  EXPECT_EQ(t.ha.count(ui::WM_LBUTTONDOWN), 1);
+  app.removeMessageFilter(first);
+  app.onMessage = nullptr;
+}
+
+TEST(MenuKey, AltAloneF10AndAltLetterAskTheFormForItsMenu) {
+  ui::Form form;
+  uitest::RecordingHook h;
+  form.installHook(&h);
+  ASSERT_TRUE(uitest::ShowAndWait(form));
+  QWindow* win = uitest::WindowOf(form);
+  QTest::keyPress(win, Qt::Key_Alt);
+  QTest::keyRelease(win, Qt::Key_Alt);
+  QTest::keyClick(win, Qt::Key_F10);
+  QTest::keyClick(win, Qt::Key_F, Qt::AltModifier);
+  // Alt used with another key is no menu key by itself.
+  QTest::keyPress(win, Qt::Key_Alt);
+  QTest::keyClick(win, Qt::Key_Left, Qt::AltModifier);
+  QTest::keyRelease(win, Qt::Key_Alt);
+  std::vector<ui::MessageParam> keys;
+  for (const ui::Message& m : h.seen)
+    if (m.id == ui::WM_SYSCOMMAND && m.wparam == ui::SC_KEYMENU) keys.push_back(m.lparam);
+  EXPECT_EQ(keys, (std::vector<ui::MessageParam>{0, 0, 'F'}));
+  form.removeHook(&h);
+}
+
+}  // namespace
