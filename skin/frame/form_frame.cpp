@@ -58,7 +58,22 @@ TbsFormFrame::~TbsFormFrame() {
 }
 
 void TbsFormFrame::notification(ui::Component* component, Operation operation) {
+  if (operation == Operation::Removing && component == skinHint_) skinHint_ = nullptr;
   ui::Component::notification(component, operation);
+}
+
+void TbsFormFrame::setSkinHint(TbsSkinHint* hint) {
+  if (skinHint_ != nullptr) removeFreeNotification(skinHint_);
+  skinHint_ = hint;
+  if (skinHint_ != nullptr) freeNotification(skinHint_);
+}
+
+void TbsFormFrame::showObjectHint(const std::string& text) {
+  if (ShowObjectHint && skinHint_ != nullptr) skinHint_->ShowTextHint(text);
+}
+
+void TbsFormFrame::hideObjectHint() {
+  if (ShowObjectHint && skinHint_ != nullptr) skinHint_->HideTextHint();
 }
 
 void TbsFormFrame::componentRemoved(DataComponent& component) {
@@ -746,6 +761,23 @@ void TbsFormFrame::hookMessage(ui::Message& m) {
     handleSkinMessage(m);
     callPrevious(m);
     return;
+  }
+  switch (m.id) {
+    // Moves, sizes, activation and presses end an object hint.
+    case WM_MOVE:
+    case WM_SIZE:
+    case WM_ACTIVATE:
+    case WM_KILLFOCUS:
+    case WM_CANCELMODE:
+    case WM_MOUSEACTIVATE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      hideObjectHint();
+      break;
+    default:
+      break;
   }
   switch (m.id) {
     case WM_DESTROY:

@@ -20,6 +20,7 @@
 #include "skin/frame/frame_pointer.h"
 #include "skin/frame/skin_change.h"
 #include "skin/frame/system_menu.h"
+#include "skin/popup/skin_hint.h"
 #include "ui/control.h"
 #include "ui/form.h"
 
@@ -49,6 +50,10 @@ class TbsFormFrame : public ui::Component,
   bool Magnetic = false;
   int MagneticSize = 5;
   bool UseDefaultObjectHint = true;
+  // Object hints: shown through a skinned hint component, when one is set.
+  bool ShowObjectHint = false;
+  TbsSkinHint* SkinHint() const { return skinHint_; }
+  void setSkinHint(TbsSkinHint* hint);
   gfx::Font DefCaptionFont;
   gfx::Font DefInActiveCaptionFont;
 
@@ -125,8 +130,8 @@ class TbsFormFrame : public ui::Component,
   // FramePointerHost
   void capturePointer() override;
   void releasePointer() override;
-  void showObjectHint(const std::string&) override {}
-  void hideObjectHint() override {}
+  void showObjectHint(const std::string& text) override;
+  void hideObjectHint() override;
   // RemovalListener
   void componentRemoved(DataComponent& component) override;
 
@@ -155,6 +160,7 @@ class TbsFormFrame : public ui::Component,
   ui::Form* form_ = nullptr;
   TbsSkinData* skinData_ = nullptr;
   TbsSkinData* menusSkinData_ = nullptr;
+  TbsSkinHint* skinHint_ = nullptr;
   bool hasSkin_ = false;
   TbsBorderIcons borderIcons_;
   bool hideCaptionButtons_ = false;

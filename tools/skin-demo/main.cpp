@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPixmap>
 #include <QTimer>
+#include <QWidget>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -69,13 +71,14 @@ ui::Form* MakeForm(Demo& demo, const char* caption, gfx::Rect bounds) {
 }
 
 void Shot(Demo& demo, const std::string& file) {
-  gfx::Bitmap a = demo.main->frameImage();
-  gfx::Bitmap b = demo.second->frameImage();
+  // The windows as they are drawn, frame and client (the shape is not cut).
+  const QImage a = demo.main->widget()->grab().toImage();
+  const QImage b = demo.second->widget()->grab().toImage();
   QImage out(std::max(a.width(), b.width()), a.height() + b.height() + 10, QImage::Format_RGB32);
   out.fill(Qt::white);
   QPainter p(&out);
-  p.drawImage(0, 0, a.image());
-  p.drawImage(0, a.height() + 10, b.image());
+  p.drawImage(0, 0, a);
+  p.drawImage(0, a.height() + 10, b);
   p.end();
   if (!out.save(QString::fromStdString(file))) {
     std::fprintf(stderr, "skin-demo: cannot write %s\n", file.c_str());
@@ -104,8 +107,8 @@ int main(int argc, char** argv) {
   demo.data = std::make_unique<skin::TbsSkinData>(nullptr, &demo.windows);
   for (int i = 0; i < 6; ++i)
     app::LoadBuiltinSkin(app::BuiltinSkins()[static_cast<std::size_t>(i)], demo.stored[i]);
-  demo.main = MakeForm(demo, "商业模拟平台", {80, 60, 560, 380});
-  demo.second = MakeForm(demo, "第二个窗口 (inactive)", {200, 300, 420, 260});
+  demo.main = MakeForm(demo, "商业模拟平台", gfx::Rect::fromSize(80, 60, 560, 380));
+  demo.second = MakeForm(demo, "第二个窗口 (inactive)", gfx::Rect::fromSize(200, 300, 420, 260));
   demo.select(skinNumber);
   demo.second->show();
   demo.main->show();

@@ -12,6 +12,7 @@
 #include "skin/frame/window_states.h"
 #include "ui/application.h"
 #include "ui/monitor.h"
+#include "ui/scheduler.h"
 #include "ui/window_opacity.h"
 
 namespace {
@@ -205,9 +206,52 @@ TEST_F(SkinnedForm, AppliesTheSkinAndFollowsASwitchWhileAButtonIsHeld) {
   form_->perform(ui::WM_LBUTTONUP, 0, ui::PackPoint(-1, -1));
   EXPECT_TRUE(form_->visible());
 
+  // The shape: the client area belongs to the window; the top-left corner
+  // does exactly when the mask's own corner pixel is black.
+  if (!data_.MaskPicture().empty()) {
+    const gfx::Region& region = form_->region();
+    EXPECT_TRUE(region.contains({form_->width() / 2, form_->height() / 2}));
+    EXPECT_EQ(region.contains({0, 0}), data_.MaskPicture().pixel(0, 0) == gfx::kBlack);
+    EXPECT_EQ(region.contains({form_->width() - 1, 0}),
+              data_.MaskPicture().pixel(data_.MaskPicture().width() - 1, 0) == gfx::kBlack);
+  }
+
   // A frame paints at any size without failing.
   form_->setBounds(50, 50, 900, 700);
   EXPECT_FALSE(form_->frameImage().empty());
+}
+
+TEST_F(SkinnedForm, AVeryLongCaptionEndsInAnEllipsisWithoutHolding) {
+  data_.setCompressedStoredSkin(&stored_[0]);
+  frame_->setSkinData(&data_);
+  form_->setCaption(std::string(10000, 'W'));
+  EXPECT_FALSE(form_->frameImage().empty());
+  frame_->setSkinData(nullptr);  // the default frame too
+  EXPECT_FALSE(frame_->HasSkin());
+  EXPECT_FALSE(form_->hasRegion());
+  EXPECT_FALSE(form_->frameImage().empty());
+}
+
+TEST_F(FramedForm, CaptionButtonHintsGoThroughTheSkinnedHint) {
+  ui::ManualScheduler clock;
+  skin::TbsSkinData noSkinYet;  // default hints need skin data, loaded or not
+  frame_->setSkinData(&noSkinYet);
+  auto* hint = new skin::TbsSkinHint(form_, &clock);
+  frame_->setSkinHint(hint);
+  frame_->ShowObjectHint = true;
+  showActive(form_);
+  const gfx::Point close = centreOf("closebutton");
+  QCursor::setPos(form_->left() + close.x, form_->top() + close.y);
+  QTRY_VERIFY_WITH_TIMEOUT(frame_->pointer().HotObject == 0, 2000);
+  clock.advance(800);
+  ASSERT_TRUE(hint->textHintWindow().presented());
+  EXPECT_EQ(hint->textHintWindow().text(), "关闭");
+  // A press ends it.
+  form_->perform(ui::WM_NCLBUTTONDOWN, ui::HTOBJECT,
+                 ui::PackPoint(form_->left() + close.x, form_->top() + close.y));
+  EXPECT_FALSE(hint->textHintWindow().presented());
+  delete hint;
+  EXPECT_EQ(frame_->SkinHint(), nullptr);
 }
 
 }  // namespace

@@ -177,6 +177,25 @@ TEST(SkinnedFrameObjects, AHotButtonShowsItsHotLookAndANormalOneOfTheFramePictur
   EXPECT_EQ(target.pixel(40, 20), gfx::kBlack);
 }
 
+TEST(SkinnedFrameObjects, LooksOutsideTheirPictureDrawNothingAndReadNothingOutside) {
+  FakeFrameHost host;
+  gfx::Bitmap active(20, 10);
+  active.fill(Color::rgb(0, 200, 0));
+  skin::TbsDataSkinStdButton data("closebutton");
+  data.skinRectInAPicture = true;
+  data.skinRect = {100, 100, 116, 114};   // past the picture's edge
+  data.activeSkinRect = {15, 5, 40, 30};  // partly inside
+  skin::TbsSkinStdButtonObject b(host, data, &active);
+  b.ObjectRect = {2, 2, 18, 16};
+  gfx::Bitmap target(40, 30);
+  gfx::Canvas canvas(target);
+  b.Paint(canvas, true);  // normal look: entirely outside
+  EXPECT_EQ(target.pixel(5, 5), gfx::kBlack);
+  b.Lit = true;
+  b.Paint(canvas, true);  // hot look: only the part inside the picture is read
+  EXPECT_EQ(target.pixel(17, 15), gfx::kBlack);
+}
+
 TEST(FitCaptionText, AgreesWithRemovingOneCharacterAtATime) {
   gfx::Bitmap b(10, 10);
   gfx::Canvas c(b);
