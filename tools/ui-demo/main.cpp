@@ -5,8 +5,9 @@
 //   ui-demo                  the demo window
 //   ui-demo --startup-probe  prints the wall-clock time (ns) when the first
 //                            form has painted, then exits
-//   ui-demo --browsers       three browser controls on a local server:
-//                            cold start time and memory of the process tree
+// ui-browser-probe (beside it) measures three browser controls; the demo
+// itself does not link the browser engine, whose loading alone costs more
+// than the whole start of the demo.
 #include <time.h>
 
 #include <cstdio>
@@ -16,8 +17,6 @@
 #include <QTimer>
 
 #include "demo_frame.h"
-#include "measurements.h"
-#include "platform/browser/browser_profile.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/graphic_control.h"
@@ -58,14 +57,8 @@ class FirstPaintProbe : public ui::MessageHook {
 
 int main(int argc, char** argv) {
   const bool probe = argc > 1 && std::strcmp(argv[1], "--startup-probe") == 0;
-  const bool browsers = argc > 1 && std::strcmp(argv[1], "--browsers") == 0;
   ui::PrepareHighDpi();
-  if (browsers) {
-    platform::PrepareBrowserEngine();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-  }
   QApplication qapp(argc, argv);
-  if (browsers) return demo::RunBrowserMeasurement();
 
   auto& app = ui::Application::instance();
   app.setTitle("ui-demo");
