@@ -16,16 +16,7 @@
 #include "ui/form.h"
 #include "ui/graphics/bitmap.h"
 #include "ui/message.h"
-
-// QtTest's QTRY macros do not fail a GoogleTest test; these wait the same
-// way and then check with GoogleTest.
-#define WAIT_TRUE(cond, ms) \
-  EXPECT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(cond); }, ms)) << #cond
-#define WAIT_EQ(a, b, ms)                                  \
-  do {                                                     \
-    (void)QTest::qWaitFor([&] { return (a) == (b); }, ms); \
-    EXPECT_EQ(a, b);                                       \
-  } while (0)
+#include "support/qt_wait.h"
 
 namespace uitest {
 
