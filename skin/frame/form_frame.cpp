@@ -133,6 +133,7 @@ gfx::Size TbsFormFrame::pictureSize() const {
 }
 
 void TbsFormFrame::rebuildObjects() {
+  geometryValid_ = false;
   tracker_.Reset();
   objects_.clear();
   if (!hasSkin_) {
@@ -229,6 +230,14 @@ void TbsFormFrame::updatePaintContext() {
 // --- geometry --------------------------------------------------------------
 
 void TbsFormFrame::updateGeometry(int width, int height) {
+  // The non-client size query and the size message both ask for the same
+  // size; the placed values, layout and region are made once per size.
+  if (geometryValid_ && placed_.composedWidth == width && placed_.composedHeight == height &&
+      geometryStyle_ == form_->borderStyle()) {
+    return;
+  }
+  geometryValid_ = true;
+  geometryStyle_ = form_->borderStyle();
   if (hasSkin_) {
     placed_ = PlaceFrameGeometry(info(), pictureSize(), width, height);
   } else {
@@ -731,6 +740,7 @@ void TbsFormFrame::handleSkinMessage(ui::Message& m) {
         tracker_.Reset();
         releasePointer();
         objects_.clear();  // they point into the skin's data, which is going away
+        geometryValid_ = false;
         paint_.framePicture = nullptr;
       }
       notifyControls(true, sender);

@@ -179,6 +179,8 @@ class TbsFormFrame : public ui::Component,
   BorderStrips borderStrips_;
   FramePaintContext paint_;
   bool inSizeMove_ = false;
+  bool geometryValid_ = false;  // placed_, the layout and the region match placed_'s size
+  ui::BorderStyle geometryStyle_ = ui::BorderStyle::bsSizeable;
 };
 
 }  // namespace skin

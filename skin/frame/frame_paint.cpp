@@ -60,7 +60,9 @@ void PaintSkinnedFrame(gfx::Bitmap& target, const SkinnedFrameSource& source,
   target.draw(at.right.left, at.right.top, strips.right);
   target.draw(at.bottom.left, at.bottom.top, strips.bottom);
 
-  {
+  const bool anyVisible =
+      std::any_of(objects.begin(), objects.end(), [](const auto& o) { return o->Visible; });
+  if (anyVisible) {
     gfx::Canvas canvas(target);
     if (placed.clientArea.top < placed.clientArea.bottom) canvas.excludeClipRect(placed.clientArea);
     for (auto& o : objects) {
