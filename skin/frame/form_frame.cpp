@@ -141,10 +141,10 @@ void TbsFormFrame::rebuildObjects() {
   } else {
     for (const auto& data : skinData_->ObjectDataList()) {
       const gfx::Bitmap* picture = skinData_->ActivePicture(data->activePictureIndex);
-      if (auto* d = dynamic_cast<const TbsDataSkinMainMenuBarButton*>(data.get())) {
-        (void)d;  // main-menu-bar buttons belong to a menu bar, not the frame
-      } else if (auto* std = dynamic_cast<const TbsDataSkinStdButton*>(data.get())) {
-        objects_.push_back(std::make_unique<TbsSkinStdButtonObject>(*this, *std, picture));
+      // Menu items and the main menu bar's items and buttons are not frame objects.
+      if (dynamic_cast<const TbsDataSkinMainMenuBarButton*>(data.get()) != nullptr) continue;
+      if (auto* sb = dynamic_cast<const TbsDataSkinStdButton*>(data.get())) {
+        objects_.push_back(std::make_unique<TbsSkinStdButtonObject>(*this, *sb, picture));
       } else if (auto* b = dynamic_cast<const TbsDataSkinButton*>(data.get())) {
         objects_.push_back(std::make_unique<TbsSkinButtonObject>(*this, *b, picture));
       } else if (auto* c = dynamic_cast<const TbsDataSkinCaption*>(data.get())) {
