@@ -3,8 +3,6 @@
 // from the strip rules: which stored pixel lands where.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -12,6 +10,7 @@
 
 #include <QImage>
 
+#include "support/run_program.h"
 #include "ui/graphics/bmp.h"
 
 namespace {
@@ -20,22 +19,9 @@ namespace fs = std::filesystem;
 using gfx::Bitmap;
 using gfx::Color;
 
-struct ToolRun {
-  int exitCode = -1;
-  std::string out;
-};
+using ToolRun = testsupport::ProgramRun;
 
-ToolRun skintool(const std::string& args) {
-  ToolRun r;
-  FILE* p = popen((std::string(SKINTOOL_PATH) + " " + args + " 2>&1").c_str(), "r");
-  if (p == nullptr) return r;
-  std::array<char, 4096> buf;
-  for (std::size_t n; (n = std::fread(buf.data(), 1, buf.size(), p)) > 0;)
-    r.out.append(buf.data(), n);
-  const int status = pclose(p);
-  r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
+ToolRun skintool(const std::string& args) { return testsupport::RunProgram(SKINTOOL_PATH, args); }
 
 // The stored pixel (x, y) of the frame picture.
 Color At(int x, int y) { return Color::rgb(10 + 10 * x, 10 + 10 * y, 77); }

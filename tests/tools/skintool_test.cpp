@@ -2,14 +2,13 @@
 // again, and the clear failures on bad input.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "package_bytes.h"
+#include "support/run_program.h"
 #include "skin/data/stream.h"
 #include "ui/graphics/bmp.h"
 
@@ -18,23 +17,9 @@ namespace {
 namespace fs = std::filesystem;
 using testpkg::Bytes;
 
-struct ToolRun {
-  int exitCode = -1;
-  std::string out;  // stdout and stderr together
-};
+using ToolRun = testsupport::ProgramRun;
 
-ToolRun skintool(const std::string& args) {
-  ToolRun r;
-  const std::string cmd = std::string(SKINTOOL_PATH) + " " + args + " 2>&1";
-  FILE* p = popen(cmd.c_str(), "r");
-  if (p == nullptr) return r;
-  std::array<char, 4096> buf;
-  for (std::size_t n; (n = std::fread(buf.data(), 1, buf.size(), p)) > 0;)
-    r.out.append(buf.data(), n);
-  const int status = pclose(p);
-  r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
+ToolRun skintool(const std::string& args) { return testsupport::RunProgram(SKINTOOL_PATH, args); }
 
 class Skintool : public testing::Test {
  protected:
