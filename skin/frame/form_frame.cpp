@@ -561,6 +561,7 @@ void TbsFormFrame::paintClientBackground(gfx::Canvas& canvas) {
   const gfx::Color face = gfx::SystemColor(gfx::SysColor::ButtonFace);
   if (!hasSkin_) {
     canvas.fillRect(client, face);
+    DrawLogo(canvas);
     return;
   }
   const gfx::Bitmap* tile = nullptr;
@@ -582,6 +583,20 @@ void TbsFormFrame::paintClientBackground(gfx::Canvas& canvas) {
     for (int y = 0; y < client.height(); y += piece.height()) {
       canvas.copyRect({x, y, x + piece.width(), y + piece.height()}, *tile, piece);
     }
+  }
+  DrawLogo(canvas);
+}
+
+void TbsFormFrame::DrawLogo(gfx::Canvas& canvas) {
+  if (LogoBitMap.empty()) return;
+  const gfx::Rect client = canvas.bitmap().rect();
+  const int x = std::max(0, gfx::Div(client.width(), 2) - gfx::Div(LogoBitMap.width(), 2));
+  const int y = std::max(0, gfx::Div(client.height(), 2) - gfx::Div(LogoBitMap.height(), 2));
+  if (LogoBitMapTransparent) {
+    canvas.drawTransparent(x, y, LogoBitMap, LogoBitMap.rect(),
+                           LogoBitMap.pixel(0, LogoBitMap.height() - 1));
+  } else {
+    canvas.draw(x, y, LogoBitMap);
   }
 }
 
@@ -860,6 +875,12 @@ void TbsFormFrame::hookMessage(ui::Message& m) {
           return;
         default:
           break;
+      }
+      break;
+    case WM_SETCURSOR:
+      if (UseFormCursorInNCArea && m.wparam != HTCLIENT &&
+          !IsSizingHitCode(static_cast<int>(m.wparam))) {
+        m.wparam = HTCLIENT;
       }
       break;
     case WM_GETMINMAXINFO:

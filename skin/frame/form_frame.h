@@ -54,6 +54,12 @@ class TbsFormFrame : public ui::Component,
   bool ShowObjectHint = false;
   TbsSkinHint* SkinHint() const { return skinHint_; }
   void setSkinHint(TbsSkinHint* hint);
+  // The window's own cursor over the frame, except over the sizing borders.
+  bool UseFormCursorInNCArea = false;
+  // Drawn centred on the client background (transparent: without the colour
+  // of its bottom-left pixel).
+  gfx::Bitmap LogoBitMap;
+  bool LogoBitMapTransparent = false;
   gfx::Font DefCaptionFont;
   gfx::Font DefInActiveCaptionFont;
 
@@ -145,6 +151,7 @@ class TbsFormFrame : public ui::Component,
   void UpdateFrameRegion();
   void paintFrame(gfx::Bitmap& target);
   void paintClientBackground(gfx::Canvas& canvas);
+  void DrawLogo(gfx::Canvas& canvas);
   int hitTest(gfx::Point windowPoint);
   void hoverTick();
   void morphTick();

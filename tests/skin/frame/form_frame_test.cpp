@@ -71,6 +71,31 @@ TEST_F(FramedForm, TheDefaultFrameLeavesRoomForItsCaptionAndBorder) {
   EXPECT_EQ(form_->clientAreaInWindow(), (gfx::Rect{0, 0, 300, 200}));
 }
 
+TEST_F(FramedForm, TheClientBackgroundCarriesTheLogoAndTheFormCursorCanRuleTheFrame) {
+  gfx::Bitmap logo(4, 2);
+  logo.fill(gfx::kRed);
+  logo.setPixel(0, 1, gfx::kWhite);  // the bottom-left colour: transparent
+  frame_->LogoBitMap = logo;
+  frame_->LogoBitMapTransparent = true;
+  gfx::Bitmap client(20, 10);
+  client.fill(gfx::kBlack);
+  gfx::Canvas canvas(client);
+  form_->perform(ui::WM_ERASEBKGND, ui::ToParam(&canvas));
+  // Face everywhere, the logo at (10 - 2, 5 - 1) without its white pixel.
+  EXPECT_EQ(client.pixel(0, 0), gfx::SystemColor(gfx::SysColor::ButtonFace));
+  EXPECT_EQ(client.pixel(8, 4), gfx::kRed);
+  EXPECT_EQ(client.pixel(11, 5), gfx::kRed);
+  EXPECT_EQ(client.pixel(8, 5), gfx::SystemColor(gfx::SysColor::ButtonFace));
+
+  frame_->UseFormCursorInNCArea = true;
+  ui::Message caption{ui::WM_SETCURSOR, ui::HTCAPTION, 0, 0};
+  form_->windowProc(caption);
+  EXPECT_EQ(caption.wparam, ui::HTCLIENT);
+  ui::Message border{ui::WM_SETCURSOR, ui::HTLEFT, 0, 0};
+  form_->windowProc(border);
+  EXPECT_EQ(border.wparam, ui::HTLEFT);
+}
+
 TEST_F(FramedForm, ACaptionButtonRunsItsCommandOnceWhenReleasedOverIt) {
   showActive(form_);
   const gfx::Rect before = form_->boundsRect();
