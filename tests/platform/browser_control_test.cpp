@@ -27,17 +27,8 @@
 #include "platform/browser/browser_profile.h"
 #include "platform/browser/web_browser.h"
 #include "platform/browser_settings.h"
+#include "support/qt_wait.h"
 #include "ui/application.h"
-
-// QtTest's QTRY macros do not fail a GoogleTest test; these wait the same
-// way and then check with GoogleTest.
-#define WAIT_TRUE(cond, ms) \
-  EXPECT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(cond); }, ms)) << #cond
-#define WAIT_EQ(a, b, ms)                                  \
-  do {                                                     \
-    (void)QTest::qWaitFor([&] { return (a) == (b); }, ms); \
-    EXPECT_EQ(a, b);                                       \
-  } while (0)
 
 namespace {
 

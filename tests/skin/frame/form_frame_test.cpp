@@ -10,6 +10,7 @@
 #include "resources/builtin_skins.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/frame/window_states.h"
+#include "support/qt_wait.h"
 #include "ui/application.h"
 #include "ui/monitor.h"
 #include "ui/scheduler.h"
@@ -32,7 +33,7 @@ class FramedForm : public ::testing::Test {
   void showActive(ui::Form* f) {
     f->show();
     f->activate();
-    QTRY_VERIFY_WITH_TIMEOUT(f->active(), 2000);
+    WAIT_TRUE(f->active(), 2000);
   }
   int hit(int x, int y) {  // window coordinates
     return static_cast<int>(
@@ -108,6 +109,10 @@ TEST_F(FramedForm, ACaptionButtonRunsItsCommandOnceWhenReleasedOverIt) {
                                  {0, 0, screen.width, screen.height}, false));
   // Pressed over the (now restore) button, released elsewhere: nothing.
   const gfx::Point restore = centreOf("maxbutton");
+  // The window system hit-tests the pointer before every press; that starts
+  // the frame's hover tracking.
+  form_->perform(ui::WM_NCHITTEST, 0,
+                 ui::PackPoint(form_->left() + restore.x, form_->top() + restore.y));
   form_->perform(ui::WM_NCLBUTTONDOWN, ui::HTOBJECT,
                  ui::PackPoint(form_->left() + restore.x, form_->top() + restore.y));
   EXPECT_EQ(frame_->pointer().PressedObject, 1);
@@ -115,7 +120,7 @@ TEST_F(FramedForm, ACaptionButtonRunsItsCommandOnceWhenReleasedOverIt) {
   // The pointer leaves the button: the hover tick lets it go.
   QCursor::setPos(form_->left() + 100, form_->top() + 100);
   const skin::TbsActiveSkinObject& b = *frame_->FrameObjects()[1];
-  QTRY_VERIFY_WITH_TIMEOUT(!b.Lit, 2000);
+  WAIT_TRUE(!b.Lit, 2000);
   form_->perform(ui::WM_LBUTTONUP, 0, ui::PackPoint(-1, -1));
   EXPECT_EQ(frame_->FrameState(), FrameWindowState::Maximized);
   EXPECT_FALSE(form_->hasCapture());
@@ -183,7 +188,7 @@ TEST_F(FramedForm, FadingInReachesFullOpacityAndLeavesTheTranslucentState) {
   frame_->AlphaBlendAnimation = true;
   form_->show();
   EXPECT_EQ(form_->alpha(), 0);
-  QTRY_COMPARE_WITH_TIMEOUT(form_->alpha(), 255, 2000);
+  WAIT_EQ(form_->alpha(), 255, 2000);
   EXPECT_FALSE(form_->timerRunning(TbsFormFrame::kFadeTimer));
   ui::SetLayeredWindowsAvailable(std::nullopt);
 }
@@ -267,7 +272,7 @@ TEST_F(FramedForm, CaptionButtonHintsGoThroughTheSkinnedHint) {
   showActive(form_);
   const gfx::Point close = centreOf("closebutton");
   QCursor::setPos(form_->left() + close.x, form_->top() + close.y);
-  QTRY_VERIFY_WITH_TIMEOUT(frame_->pointer().HotObject == 0, 2000);
+  WAIT_TRUE(frame_->pointer().HotObject == 0, 2000);
   clock.advance(800);
   ASSERT_TRUE(hint->textHintWindow().presented());
   EXPECT_EQ(hint->textHintWindow().text(), "关闭");
