@@ -105,7 +105,9 @@ Bitmap ReadBmp(std::span<const std::uint8_t> bytes, std::size_t& consumed) {
     bMask = 0x001F;
   }
   if (compression == 3 && (bits == 16 || bits == 32)) {
-    if (headerSize == kInfoHeaderSize) {
+    // The masks sit inside the longer headers (52 bytes and more), else
+    // right behind the header.
+    if (headerSize < kInfoHeaderSize + 12) {
       if (tableStart + 12 > fileSize) fail("bit-field masks truncated");
       rMask = u32(f + tableStart);
       gMask = u32(f + tableStart + 4);

@@ -206,3 +206,24 @@ TEST(Bmp, BrokenHeadersGiveCleanErrors) {
     EXPECT_NE(std::string(e.what()).find("truncated"), std::string::npos) << e.what();
   }
 }
+
+// Inputs the fuzzer found, kept as files.
+TEST(Bmp, FuzzerFindingsAreReadSafely) {
+  struct Case {
+    const char* file;
+    bool readable;
+  } cases[] = {
+      // A 42-byte header with bit-field compression: its masks would lie
+      // behind the header, past the end of the 62-byte image.
+      {"bitfields-short-header.bmp", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    const std::string path = std::string(KAVRO_SOURCE_DIR) + "/tests/ui/graphics/fixtures/" + c.file;
+    if (c.readable) {
+      EXPECT_NO_THROW(ReadBmpFile(path));
+    } else {
+      EXPECT_THROW(ReadBmpFile(path), BmpError);
+    }
+  }
+}
