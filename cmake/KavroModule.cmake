@@ -94,7 +94,7 @@ function(kavro_fuzz target)
     set(seeds ${M_SEEDS})
   endif()
   add_test(NAME ${target}
-    COMMAND ${target} -max_total_time=${KAVRO_FUZZ_SECONDS} -rss_limit_mb=2048 -timeout=10
+    COMMAND ${target} -max_total_time=${KAVRO_FUZZ_SECONDS} -rss_limit_mb=2048 -timeout=60
             ${corpus} ${seeds})
   set_tests_properties(${target} PROPERTIES LABELS fuzz TIMEOUT 600
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0")
