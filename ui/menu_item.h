@@ -155,6 +155,14 @@ class PopupMenu : public Component {
   virtual void popup(int x, int y);
   std::function<void(PopupMenu&)> onPopup;
 
+  // Whether the component the menu belongs to opens it by itself (a right
+  // click on a control, a click on the notification-area icon). Off, the
+  // owner only fires its own events and the menu is shown by code.
+  bool autoPopup = true;
+  // The component that showed the menu last, set by it just before popup();
+  // whoever sets it clears it again when it is destroyed.
+  Component* popupComponent = nullptr;
+
   // The item whose short-cut is sc, searched through the sub-items.
   MenuItem* findShortCut(ShortCut sc) const;
 
