@@ -144,26 +144,29 @@ gfx::Bitmap ItemStrip(const MenuItemLook& look, const gfx::Rect& r, int left, in
   return image;
 }
 
-bool MorphInProgress(const MenuItemLook& look, const MenuItemPaint& item) {
-  return look.morphing &&
-         ((item.lit && item.morphFactor < 1.0) || (!item.lit && item.morphFactor > 0.0));
+// Where the item stands between its normal (0) and lit (1) image. A morph
+// runs while the factor has not reached the item's state; at its ends the
+// plain images show, since the gradient and slide transitions already put
+// a column or row of the other image in at 0.
+double MorphPosition(const MenuItemLook& look, const MenuItemPaint& item) {
+  const bool running = look.morphing && ((item.lit && item.morphFactor < 1.0) ||
+                                         (!item.lit && item.morphFactor > 0.0));
+  if (!running) return item.lit ? 1.0 : 0.0;
+  return item.morphFactor >= 1.0 ? 1.0 : item.morphFactor > 0.0 ? item.morphFactor : 0.0;
 }
 
 gfx::Bitmap PaintSkinnedItem(const MenuItemPaint& item, gfx::Size size, const MenuItemLook& look) {
   if (item.divider)
     return ItemStrip(look, look.dividerRect, look.dividerLeftOffset, look.dividerRightOffset, size);
 
-  gfx::Bitmap image;
-  if (MorphInProgress(look, item)) {
-    image = ItemStrip(look, look.skinRect, look.itemLeftOffset, look.itemRightOffset, size);
+  const double k = MorphPosition(look, item);
+  gfx::Bitmap image = ItemStrip(look, k >= 1.0 ? look.activeSkinRect : look.skinRect,
+                                look.itemLeftOffset, look.itemRightOffset, size);
+  if (k > 0.0 && k < 1.0) {
     const gfx::Bitmap lit =
         ItemStrip(look, look.activeSkinRect, look.itemLeftOffset, look.itemRightOffset, size);
-    TbsEffectBmp from(image);
-    if (ApplyMorph(from, TbsEffectBmp(lit), look.morphKind, item.morphFactor))
-      image = from.toBitmap();
-  } else {
-    image = ItemStrip(look, item.lit ? look.activeSkinRect : look.skinRect, look.itemLeftOffset,
-                      look.itemRightOffset, size);
+    TbsEffectBmp blend(image);
+    if (ApplyMorph(blend, TbsEffectBmp(lit), look.morphKind, k)) image = blend.toBitmap();
   }
 
   const gfx::Color color = item.lit       ? look.activeFontColor
