@@ -40,15 +40,6 @@ TbsSkinMenuItem* TbsSkinPopupWindow::item(int index) const {
 
 bool TbsSkinPopupWindow::itemMorphing() const { return itemLook_ && itemLook_->morphing; }
 
-int TbsSkinPopupWindow::measureText(const std::string& text) const {
-  gfx::Bitmap probe(1, 1);
-  gfx::Canvas c(probe);
-  c.setFont(font_);
-  gfx::Rect r{0, 0, 0, 0};
-  c.drawText(text, r, gfx::kTextCalcRect | gfx::kTextSingleLine | gfx::kTextLeft);
-  return r.width();
-}
-
 MenuLevelMetrics TbsSkinPopupWindow::metrics() const {
   MenuLevelMetrics m;
   m.defaultItemHeight = menu_->DefaultMenuItemHeight();
@@ -87,6 +78,9 @@ bool TbsSkinPopupWindow::Open(const gfx::Rect& anchor, ui::MenuItem& items, bool
 
   items_.clear();
   levelItems_.clear();
+  gfx::Bitmap probe(1, 1);
+  gfx::Canvas measure(probe);
+  measure.setFont(font_);
   for (int i = std::max(startIndex, 0); i < items.count(); ++i) {
     ui::MenuItem* mi = items.item(i);
     if (mi == nullptr || !mi->visible()) continue;
@@ -98,7 +92,9 @@ bool TbsSkinPopupWindow::Open(const gfx::Rect& anchor, ui::MenuItem& items, bool
     if (!li.divider) {
       std::string text = mi->caption();
       if (mi->shortCut() != 0) text += "  " + mi->shortCutText();
-      li.textWidth = measureText(text);
+      gfx::Rect r{0, 0, 0, 0};
+      measure.drawText(text, r, gfx::kTextCalcRect | gfx::kTextSingleLine | gfx::kTextLeft);
+      li.textWidth = r.width();
     }
     levelItems_.push_back(li);
     items_.push_back(std::move(item));

@@ -93,7 +93,6 @@ class TbsSkinPopupWindow : public ui::WinControl {
   void startPointerTimer();
   void startScroll(int direction);
   void selectByKey(bool down);
-  int measureText(const std::string& text) const;
   MenuItemPaint paintOf(const TbsSkinMenuItem& item) const;
 
   TbsSkinMenu* menu_;
