@@ -42,6 +42,11 @@ TbsFormFrame::TbsFormFrame(ui::Component* owner)
     : ui::Component(RequireForm(owner)), form_(static_cast<ui::Form*>(owner)) {
   DefCaptionFont = DefaultCaptionFont(true);
   DefInActiveCaptionFont = DefaultCaptionFont(false);
+  paint_.onPaintEvent = [this](const std::string& idName, gfx::Canvas& canvas,
+                               const gfx::Rect& objectRect) {
+    if (OnPaintEvent) OnPaintEvent(idName, canvas, objectRect);
+  };
+  buildTrayMenu();
   form_->installHook(this);
   objects_ = CreateDefaultButtons(*this);
   ApplyBorderIcons(objects_, borderIcons_, hideCaptionButtons_, OnActivateCustomObject);
@@ -50,6 +55,7 @@ TbsFormFrame::TbsFormFrame(ui::Component* owner)
 }
 
 TbsFormFrame::~TbsFormFrame() {
+  releaseTrayIcon();
   if (skinData_ != nullptr) skinData_->removeRemovalListener(this);
   if (form_ != nullptr) {
     for (int id : {kHoverTimer, kMorphTimer, kAnimationTimer, kFadeTimer}) form_->killTimer(id);
@@ -59,6 +65,10 @@ TbsFormFrame::~TbsFormFrame() {
 
 void TbsFormFrame::notification(ui::Component* component, Operation operation) {
   if (operation == Operation::Removing && component == skinHint_) skinHint_ = nullptr;
+  if (operation == Operation::Removing && component == trayIcon_) {
+    trayIcon_ = nullptr;
+    trayDblClickOurs_ = false;
+  }
   ui::Component::notification(component, operation);
 }
 
@@ -167,6 +177,7 @@ void TbsFormFrame::rebuildObjects() {
   for (auto& o : objects_) {
     if (auto* c = dynamic_cast<TbsSkinCaptionObject*>(o.get())) c->Lit = IsFormActive();
   }
+  markIconButtons();
 }
 
 void TbsFormFrame::ApplySkinData() {
@@ -224,7 +235,7 @@ void TbsFormFrame::updatePaintContext() {
     paint_.skinLeftTop = info().leftTopPoint;
     paint_.skinRightTop = info().rightTopPoint;
   }
-  paint_.icon = form_->icon().empty() ? nullptr : &form_->icon();
+  paint_.icon = showIcon_ ? &WindowIcon() : nullptr;
 }
 
 // --- geometry --------------------------------------------------------------
@@ -251,9 +262,9 @@ void TbsFormFrame::updateGeometry(int width, int height) {
 
 void TbsFormFrame::layoutObjects() {
   if (hasSkin_) {
-    LayoutCaptionButtons(objects_, info(), pictureSize(), placed_, std::nullopt);
+    LayoutCaptionButtons(objects_, info(), pictureSize(), placed_, iconButtonSize());
   } else if (auto area = LayoutDefaultButtons(objects_, placed_.composedWidth, form_->toolWindow(),
-                                              std::nullopt)) {
+                                              iconButtonSize())) {
     defaultCaptionArea_ = *area;
   }
 }
@@ -410,17 +421,22 @@ void TbsFormFrame::runCommand(StdCommand command, TbsActiveSkinObject&) {
                                                                 : FrameWindowState::Maximized);
       break;
     case StdCommand::Minimize:
-      SetFrameState(flags_.state == FrameWindowState::Minimized ? FrameWindowState::Normal
-                                                                : FrameWindowState::Minimized);
+      if (AlwaysMinimizeToTray) {
+        SendToTray();
+      } else {
+        SetFrameState(flags_.state == FrameWindowState::Minimized ? FrameWindowState::Normal
+                                                                  : FrameWindowState::Minimized);
+      }
       break;
     case StdCommand::RollUp:
       SetRollUp(!flags_.rolledUp);
       break;
+    case StdCommand::MinimizeToTray:
+      SendToTray();
+      break;
     case StdCommand::SysMenu:
     case StdCommand::Default:
-    case StdCommand::MinimizeToTray:
-      // The system menu opens on the press; custom objects carry no menu
-      // here; minimizing to the tray needs a tray icon, which no window sets.
+      // The system menu opens on the press; custom objects carry no menu here.
       break;
   }
 }
@@ -504,7 +520,11 @@ std::vector<SystemMenuEntry> TbsFormFrame::BuildSystemMenu() const {
 void TbsFormFrame::RunSystemMenuAction(SystemMenuAction action) {
   switch (action) {
     case SystemMenuAction::Minimize:
-      SetFrameState(FrameWindowState::Minimized);
+      if (AlwaysMinimizeToTray) {
+        SendToTray();
+      } else {
+        SetFrameState(FrameWindowState::Minimized);
+      }
       break;
     case SystemMenuAction::Maximize:
       SetFrameState(FrameWindowState::Maximized);
@@ -524,10 +544,157 @@ void TbsFormFrame::RunSystemMenuAction(SystemMenuAction action) {
       form_->close();
       break;
     case SystemMenuAction::MinimizeToTray:
+      SendToTray();
+      break;
     case SystemMenuAction::ReturnFromTray:
+      ReturnFromTray();
+      break;
     case SystemMenuAction::None:
       break;
   }
+}
+
+// --- the window icon -------------------------------------------------------
+
+gfx::Size TbsFormFrame::SmallIconSize() const {
+  const int button = DefaultButtonSize(form_->toolWindow());
+  return skin::SmallIconSize({button, button});
+}
+
+const IconImage& TbsFormFrame::WindowIcon() {
+  if (!iconCopy_) {
+    const gfx::Size size = SmallIconSize();
+    IconImage icon = IconFromBitmap(form_->icon(), size);
+    if (icon.empty()) icon = ApplicationIcon(size);
+    if (icon.empty()) icon = DefaultApplicationIcon(size);
+    iconCopy_ = std::move(icon);
+  }
+  return *iconCopy_;
+}
+
+std::optional<gfx::Size> TbsFormFrame::iconButtonSize() const {
+  if (!showIcon_) return std::nullopt;
+  return SmallIconSize();
+}
+
+void TbsFormFrame::markIconButtons() {
+  for (auto& o : objects_) {
+    if (auto* b = dynamic_cast<TbsSkinStdButtonObject*>(o.get());
+        b != nullptr && b->command == StdCommand::SysMenu) {
+      b->showsIcon = showIcon_;
+      if (showIcon_) b->MorphFactor = 0.0;
+    }
+  }
+}
+
+void TbsFormFrame::setShowIcon(bool on) {
+  showIcon_ = on;
+  markIconButtons();
+  paint_.icon = showIcon_ ? &WindowIcon() : nullptr;
+  // The system-menu button changes its size with the icon.
+  geometryValid_ = false;
+  layoutObjects();
+  form_->invalidateFrame();
+}
+
+// --- the objects' events ---------------------------------------------------
+
+void TbsFormFrame::objectEntered(const TbsActiveSkinObject& object) {
+  if (OnMouseEnterEvent) OnMouseEnterEvent(object.IDName);
+}
+
+void TbsFormFrame::objectLeft(const TbsActiveSkinObject& object) {
+  if (OnMouseLeaveEvent) OnMouseLeaveEvent(object.IDName);
+}
+
+void TbsFormFrame::objectPressed(const TbsActiveSkinObject& object, int x, int y,
+                                 PointerButton button) {
+  if (OnMouseDownEvent) OnMouseDownEvent(object.IDName, x, y, object.ObjectRect, button);
+}
+
+void TbsFormFrame::objectReleased(const TbsActiveSkinObject& object, int x, int y,
+                                  PointerButton button) {
+  if (OnMouseUpEvent) OnMouseUpEvent(object.IDName, x, y, object.ObjectRect, button);
+}
+
+void TbsFormFrame::objectMoved(const TbsActiveSkinObject& object, int x, int y) {
+  if (OnMouseMoveEvent) OnMouseMoveEvent(object.IDName, x, y, object.ObjectRect);
+}
+
+// --- the notification area -------------------------------------------------
+
+void TbsFormFrame::buildTrayMenu() {
+  trayMenu_ = std::make_unique<ui::PopupMenu>();
+  ResourceLookup strings;
+  if (skinData_ != nullptr) {
+    if (const TbsResourceStrData* table = skinData_->ResourceStrData()) {
+      strings = [table](std::string_view key) { return table->GetResStr(key); };
+    }
+  }
+  for (const SystemMenuEntry& entry : TrayMenu(strings)) {
+    auto* item = new ui::MenuItem();
+    item->setName(entry.name);
+    item->setCaption(entry.caption);
+    item->setShortCut(ui::TextToShortCut(entry.shortCut));
+    switch (entry.action) {
+      case SystemMenuAction::ReturnFromTray:
+        item->onClick = [this](ui::MenuItem&) { ReturnFromTray(); };
+        break;
+      case SystemMenuAction::Close:
+        item->onClick = [this](ui::MenuItem&) { form_->close(); };
+        break;
+      default:
+        break;
+    }
+    trayMenu_->items().add(item);
+  }
+}
+
+void TbsFormFrame::releaseTrayIcon() {
+  if (trayIcon_ == nullptr) return;
+  // The icon keeps nothing of this frame.
+  if (trayDblClickOurs_) trayIcon_->OnDblClick = nullptr;
+  if (trayIcon_->PopupMenu() == trayMenu_.get()) trayIcon_->setPopupMenu(nullptr);
+  removeFreeNotification(trayIcon_);
+  trayIcon_ = nullptr;
+  trayDblClickOurs_ = false;
+}
+
+void TbsFormFrame::setTrayIcon(TbsTrayIcon* icon) {
+  if (icon == trayIcon_) return;
+  releaseTrayIcon();
+  trayIcon_ = icon;
+  if (trayIcon_ == nullptr) return;
+  freeNotification(trayIcon_);
+  if (!AlwaysShowInTray) trayIcon_->setIconVisible(false);
+  trayIcon_->MinimizeToTray = false;
+  if (trayIcon_->PopupMenu() == nullptr) trayIcon_->setPopupMenu(trayMenu_.get());
+  if (!trayIcon_->OnDblClick) {
+    trayIcon_->OnDblClick = [this](TbsTrayIcon&) { ReturnFromTray(); };
+    trayDblClickOurs_ = true;
+  }
+}
+
+void TbsFormFrame::SendToTray() {
+  if (trayIcon_ == nullptr) return;
+  trayIcon_->MinimizeToTray = true;
+  ui::Application& app = ui::Application::instance();
+  if (app.minimized()) {
+    // Already minimized: the application's minimizing will not come again.
+    trayIcon_->HideToTray();
+  } else {
+    app.minimize();  // the tray icon hides the windows and shows itself
+  }
+  if (OnMinimizeToTray) OnMinimizeToTray(*this);
+}
+
+void TbsFormFrame::ReturnFromTray() {
+  if (trayIcon_ == nullptr) return;
+  trayIcon_->MinimizeToTray = false;
+  trayIcon_->ShowMainWindow();
+  ui::Application::instance().restore();
+  if (!AlwaysShowInTray) trayIcon_->setIconVisible(false);
+  if (OnRestoreFromTray) OnRestoreFromTray(*this);
 }
 
 // --- painting --------------------------------------------------------------

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -20,11 +21,27 @@
 #include "skin/frame/frame_pointer.h"
 #include "skin/frame/skin_change.h"
 #include "skin/frame/system_menu.h"
+#include "skin/popup/icon_image.h"
 #include "skin/popup/skin_hint.h"
+#include "skin/popup/tray_icon.h"
 #include "ui/control.h"
 #include "ui/form.h"
+#include "ui/menu_item.h"
 
 namespace skin {
+
+// The frame objects' events: the object's IDName, the pointer in window
+// coordinates, the object's rectangle and the button.
+using TbsMouseEnterEvent = std::function<void(const std::string& idName)>;
+using TbsMouseLeaveEvent = std::function<void(const std::string& idName)>;
+using TbsMouseDownEvent = std::function<void(const std::string& idName, int x, int y,
+                                             const gfx::Rect& objectRect, PointerButton button)>;
+using TbsMouseUpEvent = TbsMouseDownEvent;
+using TbsMouseMoveEvent =
+    std::function<void(const std::string& idName, int x, int y, const gfx::Rect& objectRect)>;
+// A user object is drawn: it paints itself onto canvas at objectRect.
+using TbsPaintEvent = std::function<void(const std::string& idName, gfx::Canvas& canvas,
+                                         const gfx::Rect& objectRect)>;
 
 class TbsFormFrame : public ui::Component,
                      public ui::MessageHook,
@@ -79,6 +96,36 @@ class TbsFormFrame : public ui::Component,
   std::function<void(TbsFormFrame&)> OnDeActivate;
   std::function<void(TbsFormFrame&)> OnChangeRollUpState;
   std::function<void(const std::string& idName, bool& visible)> OnActivateCustomObject;
+  TbsMouseEnterEvent OnMouseEnterEvent;
+  TbsMouseLeaveEvent OnMouseLeaveEvent;
+  TbsMouseDownEvent OnMouseDownEvent;
+  TbsMouseUpEvent OnMouseUpEvent;
+  TbsMouseMoveEvent OnMouseMoveEvent;
+  TbsPaintEvent OnPaintEvent;
+  std::function<void(TbsFormFrame&)> OnMinimizeToTray;
+  std::function<void(TbsFormFrame&)> OnRestoreFromTray;
+
+  // The system-menu button shows the window icon instead of its own look.
+  bool ShowIcon() const { return showIcon_; }
+  void setShowIcon(bool on);
+  // The window icon at the small-icon size, made on first use from the
+  // form's icon, else the application's, else a default one.
+  const IconImage& WindowIcon();
+  // The small-icon size: the platform's, or the caption-button size.
+  gfx::Size SmallIconSize() const;
+
+  // The notification-area icon the tray commands work through; cleared when
+  // that component is destroyed. Without one every tray command does nothing.
+  TbsTrayIcon* TrayIcon() const { return trayIcon_; }
+  void setTrayIcon(TbsTrayIcon* icon);
+  // The minimize command minimizes to the tray.
+  bool AlwaysMinimizeToTray = false;
+  // The tray icon stays visible while the window is shown.
+  bool AlwaysShowInTray = false;
+  void SendToTray();
+  void ReturnFromTray();
+  // The menu of the notification-area icon: restore, a divider, close.
+  ui::PopupMenu& TrayPopupMenu() const { return *trayMenu_; }
 
   // The state the frame keeps.
   bool HasSkin() const { return hasSkin_; }
@@ -128,11 +175,13 @@ class TbsFormFrame : public ui::Component,
   void assignSystemMenu(TbsSkinButtonObject& button) override;
   void popupButtonMenu(TbsSkinButtonObject& button) override;
   void closeWindow() override;
-  void objectEntered(const TbsActiveSkinObject&) override {}
-  void objectLeft(const TbsActiveSkinObject&) override {}
-  void objectPressed(const TbsActiveSkinObject&, int, int, PointerButton) override {}
-  void objectReleased(const TbsActiveSkinObject&, int, int, PointerButton) override {}
-  void objectMoved(const TbsActiveSkinObject&, int, int) override {}
+  void objectEntered(const TbsActiveSkinObject& object) override;
+  void objectLeft(const TbsActiveSkinObject& object) override;
+  void objectPressed(const TbsActiveSkinObject& object, int x, int y,
+                     PointerButton button) override;
+  void objectReleased(const TbsActiveSkinObject& object, int x, int y,
+                      PointerButton button) override;
+  void objectMoved(const TbsActiveSkinObject& object, int x, int y) override;
   // FramePointerHost
   void capturePointer() override;
   void releasePointer() override;
@@ -163,6 +212,10 @@ class TbsFormFrame : public ui::Component,
   gfx::Point toWindow(ui::MessageParam screenPoint) const;
   void nonClientPress(const ui::Message& m, PointerButton button, bool doubleClick);
   void handleSkinMessage(ui::Message& m);
+  void buildTrayMenu();
+  void markIconButtons();
+  std::optional<gfx::Size> iconButtonSize() const;
+  void releaseTrayIcon();
 
   ui::Form* form_ = nullptr;
   TbsSkinData* skinData_ = nullptr;
@@ -188,6 +241,11 @@ class TbsFormFrame : public ui::Component,
   bool inSizeMove_ = false;
   bool geometryValid_ = false;  // placed_, the layout and the region match placed_'s size
   ui::BorderStyle geometryStyle_ = ui::BorderStyle::bsSizeable;
+  bool showIcon_ = false;
+  std::optional<IconImage> iconCopy_;
+  TbsTrayIcon* trayIcon_ = nullptr;
+  bool trayDblClickOurs_ = false;  // the tray icon's OnDblClick is our ReturnFromTray
+  std::unique_ptr<ui::PopupMenu> trayMenu_;
 };
 
 }  // namespace skin

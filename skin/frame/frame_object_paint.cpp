@@ -50,8 +50,9 @@ void PaintDefaultButton(gfx::Canvas& canvas, const TbsSkinStdButtonObject& b,
                         const FramePaintContext& ctx) {
   const gfx::Rect& r = b.ObjectRect;
   if (gfx::IsNullRect(r)) return;
+  // The system-menu button shows the window icon instead of its glyph.
   if (b.command == StdCommand::SysMenu && b.showsIcon && ctx.icon != nullptr) {
-    canvas.draw(r.left, r.top, *ctx.icon);
+    ctx.icon->draw(canvas, r.left, r.top);
     return;
   }
   gfx::Bitmap image(r.width(), r.height());
@@ -181,7 +182,7 @@ void TbsSkinStdButtonObject::Paint(gfx::Canvas& canvas, bool single) {
   }
   if (Enabled && (ctx.active || gfx::IsNullRect(inactiveSkinRect))) {
     if (command == StdCommand::SysMenu && showsIcon && skinRectInAPicture) {
-      if (ctx.icon != nullptr) canvas.draw(ObjectRect.left, ObjectRect.top, *ctx.icon);
+      if (ctx.icon != nullptr) ctx.icon->draw(canvas, ObjectRect.left, ObjectRect.top);
       MorphFactor = 0.0;
       return;
     }

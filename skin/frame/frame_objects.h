@@ -12,6 +12,7 @@
 
 #include "skin/data/object_data.h"
 #include "skin/frame/border_icons.h"
+#include "skin/popup/icon_image.h"
 #include "ui/graphics/bitmap.h"
 #include "ui/graphics/canvas.h"
 #include "ui/graphics/geometry.h"
@@ -35,7 +36,7 @@ struct FramePaintContext {
   int inactiveEffect = 0;                     // "inactiveeffect"
   gfx::Point skinLeftTop, skinRightTop;       // the frame's corner points (caption end widths)
   std::string captionText;                    // the window's caption
-  const gfx::Bitmap* icon = nullptr;          // the window icon, when a button shows it
+  const IconImage* icon = nullptr;            // the window icon, while ShowIcon is on
   // OnPaintEvent of user objects: IDName, canvas, ObjectRect.
   std::function<void(const std::string&, gfx::Canvas&, const gfx::Rect&)> onPaintEvent;
 };
