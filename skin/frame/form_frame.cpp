@@ -12,6 +12,7 @@
 #include "skin/frame/frame_paint.h"
 #include "skin/frame/window_states.h"
 #include "skin/popup/menu_messages.h"
+#include "skin/popup/popup_window.h"
 #include "ui/application.h"
 #include "ui/monitor.h"
 #include "ui/window_opacity.h"
@@ -31,6 +32,37 @@ ui::Form* RequireForm(ui::Component* owner) {
   return form;
 }
 
+// The messages of its own window before which the frame closes its menus.
+bool ClosesMenus(unsigned id) {
+  switch (id) {
+    case ui::WM_MOVE:
+    case ui::WM_SIZE:
+    case ui::WM_ACTIVATE:
+    case ui::WM_KILLFOCUS:
+    case ui::WM_CANCELMODE:
+    case ui::WM_MOUSEACTIVATE:
+    case ui::WM_NCLBUTTONDOWN:
+    case ui::WM_NCLBUTTONDBLCLK:
+    case ui::WM_NCRBUTTONDOWN:
+    case ui::WM_NCRBUTTONDBLCLK:
+    case ui::WM_LBUTTONDOWN:
+    case ui::WM_LBUTTONDBLCLK:
+    case ui::WM_RBUTTONDOWN:
+    case ui::WM_RBUTTONDBLCLK:
+    case ui::WM_MBUTTONDOWN:
+    case ui::WM_MBUTTONDBLCLK:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool IsButtonPress(unsigned id) {
+  return id != ui::WM_MOVE && id != ui::WM_SIZE && id != ui::WM_ACTIVATE &&
+         id != ui::WM_KILLFOCUS && id != ui::WM_CANCELMODE && id != ui::WM_MOUSEACTIVATE &&
+         ClosesMenus(id);
+}
+
 bool IsSkinMessage(unsigned id) {
   return id == SkinChanging || id == SkinChanged || id == SkinChangedMdi ||
          id == SkinStringsChanged || id == MenuClosed;
@@ -46,6 +78,7 @@ TbsFormFrame::TbsFormFrame(ui::Component* owner)
                                const gfx::Rect& objectRect) {
     if (OnPaintEvent) OnPaintEvent(idName, canvas, objectRect);
   };
+  menu_ = std::make_unique<TbsSkinMenu>(*form_);
   buildTrayMenu();
   form_->installHook(this);
   objects_ = CreateDefaultButtons(*this);
@@ -55,6 +88,9 @@ TbsFormFrame::TbsFormFrame(ui::Component* owner)
 }
 
 TbsFormFrame::~TbsFormFrame() {
+  *alive_ = false;
+  if (menuFilter_ != 0) ui::Application::instance().removeMessageFilter(menuFilter_);
+  menuFilter_ = 0;
   releaseTrayIcon();
   if (skinData_ != nullptr) skinData_->removeRemovalListener(this);
   if (form_ != nullptr) {
@@ -98,6 +134,7 @@ void TbsFormFrame::setSkinData(TbsSkinData* data) {
   if (skinData_ != nullptr && skinData_ != data) skinData_->removeRemovalListener(this);
   skinData_ = data;
   if (skinData_ != nullptr) skinData_->addRemovalListener(this);
+  trayMenu_->setSkinData(data);
   ApplySkinData();
 }
 
@@ -408,10 +445,109 @@ void TbsFormFrame::releasePointer() {
   if (form_->hasCapture()) form_->releaseCapture();
 }
 void TbsFormFrame::closeWindow() { form_->close(); }
-void TbsFormFrame::assignSystemMenu(TbsSkinButtonObject&) {}
-void TbsFormFrame::popupButtonMenu(TbsSkinButtonObject&) {}
 
-void TbsFormFrame::runCommand(StdCommand command, TbsActiveSkinObject&) {
+void TbsFormFrame::assignSystemMenu(TbsSkinButtonObject& button) {
+  rebuildSystemMenu();
+  button.menu = &systemMenu_.items();
+}
+
+void TbsFormFrame::popupButtonMenu(TbsSkinButtonObject& button) {
+  if (button.menu == nullptr || button.menu->count() == 0) return;
+  const gfx::Rect& r = button.ObjectRect;
+  const gfx::Rect anchor{form_->left() + r.left, form_->top() + r.top, form_->left() + r.right,
+                         form_->top() + r.bottom};
+  const ui::MenuItem* root = button.menu;
+  while (root->parentItem() != nullptr) root = root->parentItem();
+  if (auto* popup = dynamic_cast<TbsSkinPopupMenu*>(root->owner())) {
+    popup->PopupItemsAt(*button.menu, anchor, button.popupUp);
+  } else {
+    EnterMenuMode();
+    menu_->ShowMenu(nullptr, MenusSkin(), button.popupUp, *button.menu, anchor, 0);
+  }
+  // A menu with nothing to show holds no button down and no menu mode.
+  if (!menu_->Visible()) LeaveMenuMode();
+}
+
+// --- menus -----------------------------------------------------------------
+
+void TbsFormFrame::setMenusAlphaBlendValue(int value) {
+  menusAlphaBlendValue_ = value;
+  menu_->AlphaBlendValue = value;
+}
+
+void TbsFormFrame::rebuildSystemMenu() {
+  ui::MenuItem& root = systemMenu_.items();
+  root.clear();
+  for (const SystemMenuEntry& entry : BuildSystemMenu()) {
+    auto* item = new ui::MenuItem();
+    item->setName(entry.name);
+    item->setCaption(entry.caption);
+    item->setShortCut(ui::TextToShortCut(entry.shortCut));
+    if (entry.action != SystemMenuAction::None) {
+      const SystemMenuAction action = entry.action;
+      item->onClick = [this, action](ui::MenuItem&) { RunSystemMenuAction(action); };
+    }
+    root.add(item);
+  }
+}
+
+void TbsFormFrame::ShowSystemMenu(const gfx::Rect& anchor) {
+  if (menuOpen()) menu_->CloseAllMenus();
+  rebuildSystemMenu();
+  EnterMenuMode();
+  menu_->ShowMenu(nullptr, MenusSkin(), false, systemMenu_.items(), anchor, 0);
+  if (!menu_->Visible()) LeaveMenuMode();
+}
+
+void TbsFormFrame::EnterMenuMode() {
+  if (menuFilter_ == 0) {
+    menuFilter_ = ui::Application::instance().installMessageFilter(
+        [this](ui::QueuedMessage& msg, bool& handled) { menuModeFilter(msg, handled); });
+  }
+  if (!skinMenuOpen_) {
+    skinMenuOpen_ = true;
+    if (OnSkinMenuOpen) OnSkinMenuOpen(*this);
+  }
+}
+
+void TbsFormFrame::LeaveMenuMode() {
+  const bool wasOpen = skinMenuOpen_;
+  skinMenuOpen_ = false;
+  for (auto& o : objects_) {
+    if (auto* b = dynamic_cast<TbsSkinButtonObject*>(o.get()); b && b->hasMenu() && b->Down) {
+      b->SetDown(false);
+      break;
+    }
+  }
+  if (menuFilter_ != 0) ui::Application::instance().removeMessageFilter(menuFilter_);
+  menuFilter_ = 0;
+  if (wasOpen && OnSkinMenuClose) OnSkinMenuClose(*this);
+}
+
+void TbsFormFrame::menuModeFilter(ui::QueuedMessage& msg, bool& handled) {
+  const unsigned id = msg.message.id;
+  if (id == ui::WM_KEYDOWN) {
+    handled = true;
+    const std::weak_ptr<bool> alive = alive_;
+    menu_->KeyDown(static_cast<int>(msg.message.wparam));
+    if (alive.expired() || !*alive.lock()) return;
+    if (menuFilter_ != 0 && !menu_->Visible()) LeaveMenuMode();
+    return;
+  }
+  if (id == ui::WM_MOUSEWHEEL) {
+    handled = true;
+    return;
+  }
+  // A press anywhere but on an open level (another window, a control of
+  // this one) ends the menu; the press itself goes on.
+  if (IsButtonPress(id) && menuOpen()) {
+    const auto* level =
+        dynamic_cast<const TbsSkinPopupWindow*>(ui::Control::fromWidget(msg.window));
+    if (level == nullptr || menu_->levelOf(*level) < 0) menu_->CloseAllMenus();
+  }
+}
+
+void TbsFormFrame::runCommand(StdCommand command, TbsActiveSkinObject& object) {
   switch (command) {
     case StdCommand::Close:
       form_->close();
@@ -435,8 +571,15 @@ void TbsFormFrame::runCommand(StdCommand command, TbsActiveSkinObject&) {
       SendToTray();
       break;
     case StdCommand::SysMenu:
+      // A button opens it on the press; an animated object below itself.
+      if (dynamic_cast<TbsSkinButtonObject*>(&object) == nullptr) {
+        const gfx::Rect& r = object.ObjectRect;
+        ShowSystemMenu({form_->left() + r.left, form_->top() + r.top, form_->left() + r.right,
+                        form_->top() + r.bottom});
+      }
+      break;
     case StdCommand::Default:
-      // The system menu opens on the press; custom objects carry no menu here.
+      // Custom objects carry no menu here.
       break;
   }
 }
@@ -624,7 +767,8 @@ void TbsFormFrame::objectMoved(const TbsActiveSkinObject& object, int x, int y) 
 // --- the notification area -------------------------------------------------
 
 void TbsFormFrame::buildTrayMenu() {
-  trayMenu_ = std::make_unique<ui::PopupMenu>();
+  trayMenu_ = std::make_unique<TbsSkinPopupMenu>();
+  trayMenu_->setOwnerWindow(form_);
   ResourceLookup strings;
   if (skinData_ != nullptr) {
     if (const TbsResourceStrData* table = skinData_->ResourceStrData()) {
@@ -931,6 +1075,9 @@ void TbsFormFrame::handleSkinMessage(ui::Message& m) {
       if (sender == skinData_ && sender != nullptr) ApplySkinData();
       notifyControls(false, sender);
       break;
+    case MenuClosed:
+      LeaveMenuMode();
+      break;
     case SkinStringsChanged:
       if (UseDefaultObjectHint && skinData_ != nullptr) {
         ResourceLookup strings;
@@ -949,6 +1096,9 @@ void TbsFormFrame::handleSkinMessage(ui::Message& m) {
 
 void TbsFormFrame::hookMessage(ui::Message& m) {
   using namespace ui;
+  // A level being shown never closes its own menu, whatever the window
+  // system reports about activation meanwhile.
+  if (ClosesMenus(m.id) && menuOpen() && !menu_->OpeningLevel()) menu_->CloseAllMenus();
   if (IsSkinMessage(m.id)) {
     handleSkinMessage(m);
     callPrevious(m);
@@ -1102,9 +1252,25 @@ void TbsFormFrame::hookMessage(ui::Message& m) {
       if (!form_->inSizeMove()) {
         tracker_.Press(objects_, toWindow(m.lparam), PointerButton::Right,
                        static_cast<int>(m.wparam), IsFormActive(), *this);
-        if (static_cast<int>(m.wparam) == HTCAPTION) tracker_.PressedObject = -1;
+        if (static_cast<int>(m.wparam) == HTCAPTION) {
+          tracker_.PressedObject = -1;
+          // The system menu opens at the pointer.
+          const gfx::Point p = UnpackPoint(m.lparam);
+          if (m.id == WM_NCRBUTTONDOWN) ShowSystemMenu({p.x, p.y, p.x, p.y});
+        }
       }
       return;
+    case WM_SYSCOMMAND:
+      if ((m.wparam & 0xFFF0) == SC_KEYMENU) {
+        // The menu key ends menu mode; the open levels close with the next
+        // press or move of the window. The platform's own menu loop never runs.
+        if (InMenuMode()) {
+          LeaveMenuMode();
+          m.result = 1;
+        }
+        return;
+      }
+      break;
     case WM_NCLBUTTONUP:
     case WM_NCRBUTTONUP: {
       callPrevious(m);

@@ -23,6 +23,8 @@
 #include "skin/frame/system_menu.h"
 #include "skin/popup/icon_image.h"
 #include "skin/popup/skin_hint.h"
+#include "skin/popup/skin_menu.h"
+#include "skin/popup/skin_popup_menu.h"
 #include "skin/popup/tray_icon.h"
 #include "ui/control.h"
 #include "ui/form.h"
@@ -47,6 +49,7 @@ class TbsFormFrame : public ui::Component,
                      public ui::MessageHook,
                      public FrameObjectHost,
                      public FramePointerHost,
+                     public SkinMenuHost,
                      private RemovalListener {
  public:
   // The owner must be a form; any other owner throws std::bad_cast.
@@ -125,7 +128,38 @@ class TbsFormFrame : public ui::Component,
   void SendToTray();
   void ReturnFromTray();
   // The menu of the notification-area icon: restore, a divider, close.
-  ui::PopupMenu& TrayPopupMenu() const { return *trayMenu_; }
+  TbsSkinPopupMenu& TrayPopupMenu() const { return *trayMenu_; }
+
+  // The window's menus: the engine that shows them, its settings, and menu
+  // mode, in which the application's keys go to the open menu.
+  TbsSkinMenu& SkinMenu() override { return *menu_; }
+  void EnterMenuMode() override;
+  void LeaveMenuMode() override;
+  bool InMenuMode() const override { return menuFilter_ != 0; }
+  TbsSkinData* MenusSkin() const override {
+    return menusSkinData_ != nullptr ? menusSkinData_ : skinData_;
+  }
+  int MaxMenuItemsInWindow() const { return menu_->MaxMenuItemsInWindow(); }
+  void setMaxMenuItemsInWindow(int n) { menu_->setMaxMenuItemsInWindow(n); }
+  bool MenusAlphaBlend() const { return menu_->AlphaBlend; }
+  void setMenusAlphaBlend(bool on) { menu_->AlphaBlend = on; }
+  bool MenusAlphaBlendAnimation() const { return menu_->AlphaBlendAnimation; }
+  void setMenusAlphaBlendAnimation(bool on) { menu_->AlphaBlendAnimation = on; }
+  int MenusAlphaBlendValue() const { return menusAlphaBlendValue_; }
+  void setMenusAlphaBlendValue(int value);
+  int DefMenuItemHeight() const { return menu_->DefaultMenuItemHeight(); }
+  void setDefMenuItemHeight(int h) { menu_->setDefaultMenuItemHeight(h); }
+  const gfx::Font& DefMenuItemFont() const { return menu_->DefaultMenuItemFont; }
+  void setDefMenuItemFont(const gfx::Font& font) { menu_->DefaultMenuItemFont = font; }
+  bool UseSkinFontInMenu() const { return menu_->UseSkinFont; }
+  void setUseSkinFontInMenu(bool on) { menu_->UseSkinFont = on; }
+  std::function<void(TbsFormFrame&)> OnSkinMenuOpen;
+  std::function<void(TbsFormFrame&)> OnSkinMenuClose;
+  // Builds the system menu for the current state and opens it beside anchor
+  // (screen coordinates).
+  void ShowSystemMenu(const gfx::Rect& anchor);
+  // The plain menu the system menu is built into.
+  ui::PopupMenu& SystemPopupMenu() { return systemMenu_; }
 
   // The state the frame keeps.
   bool HasSkin() const { return hasSkin_; }
@@ -216,6 +250,9 @@ class TbsFormFrame : public ui::Component,
   void markIconButtons();
   std::optional<gfx::Size> iconButtonSize() const;
   void releaseTrayIcon();
+  void rebuildSystemMenu();
+  void menuModeFilter(ui::QueuedMessage& msg, bool& handled);
+  bool menuOpen() const { return menu_->Visible() || !menu_->PopupStack().empty(); }
 
   ui::Form* form_ = nullptr;
   TbsSkinData* skinData_ = nullptr;
@@ -245,7 +282,14 @@ class TbsFormFrame : public ui::Component,
   std::optional<IconImage> iconCopy_;
   TbsTrayIcon* trayIcon_ = nullptr;
   bool trayDblClickOurs_ = false;  // the tray icon's OnDblClick is our ReturnFromTray
-  std::unique_ptr<ui::PopupMenu> trayMenu_;
+  std::unique_ptr<TbsSkinPopupMenu> trayMenu_;
+  ui::PopupMenu systemMenu_;
+  std::unique_ptr<TbsSkinMenu> menu_;
+  int menusAlphaBlendValue_ = 200;
+  int menuFilter_ = 0;  // the application message filter of menu mode
+  bool skinMenuOpen_ = false;
+  // Cleared when the frame goes: a menu item may free the window it runs in.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace skin
