@@ -1096,9 +1096,7 @@ void TbsFormFrame::handleSkinMessage(ui::Message& m) {
 
 void TbsFormFrame::hookMessage(ui::Message& m) {
   using namespace ui;
-  // A level being shown never closes its own menu, whatever the window
-  // system reports about activation meanwhile.
-  if (ClosesMenus(m.id) && menuOpen() && !menu_->OpeningLevel()) menu_->CloseAllMenus();
+  if (ClosesMenus(m.id) && menuOpen()) menu_->CloseAllMenus();
   if (IsSkinMessage(m.id)) {
     handleSkinMessage(m);
     callPrevious(m);

@@ -278,11 +278,7 @@ bool TbsSkinMenu::OpenLevel(const gfx::Rect& anchor, ui::MenuItem& items, bool u
   auto window = std::make_unique<TbsSkinPopupWindow>(*this, skin);
   TbsSkinPopupWindow* w = window.get();
   stack_.push_back(std::move(window));
-  ++openingLevel_;
-  const bool opened = w->Open(anchor, items, up, submenu, startIndex, firstPopup_);
-  if (alive.expired() || !*alive.lock()) return false;
-  --openingLevel_;
-  if (!opened) {
+  if (!w->Open(anchor, items, up, submenu, startIndex, firstPopup_)) {
     const int level = levelOf(*w);
     if (level >= 0) {
       retire(std::move(stack_[static_cast<std::size_t>(level)]));

@@ -113,9 +113,6 @@ class TbsSkinMenu : public ui::Component, private RemovalListener {
   TbsSkinMenuItem* DelayedItem() const { return delayedItem_; }
   bool SubmenuDelayRunning() const { return delayTimer_ != 0; }
   const gfx::Rect& MenuWorkArea() const { return workArea_; }
-  // A level is being opened. Some window systems report the owner window
-  // inactive while a level shows, although it never takes activation.
-  bool OpeningLevel() const { return openingLevel_ > 0; }
 
   // The clock of every menu timer and the pointer the levels poll (tests
   // put their own in; null restores the platform's).
@@ -168,7 +165,6 @@ class TbsSkinMenu : public ui::Component, private RemovalListener {
   TbsSkinData* skinData_ = nullptr;
   bool visible_ = false;
   bool firstPopup_ = false;
-  int openingLevel_ = 0;
   std::vector<std::unique_ptr<TbsSkinPopupWindow>> stack_;
   // Closed levels wait here until the event loop is back: a level may close
   // from inside its own input handler.
