@@ -35,4 +35,22 @@ void ComposeBorderStrips(const SkinImageGeometry& stored, const SkinImageGeometr
                          BorderStrips& strips, const gfx::Bitmap& src, const gfx::Rect& r, int w,
                          int h, StretchFlags stretch = {});
 
+// Where the four border images lie in a window of w x h (empty for a strip
+// that is not composed).
+struct BorderStripPlaces {
+  gfx::Rect top;
+  gfx::Rect bottom;
+  gfx::Rect left;
+  gfx::Rect right;
+};
+
+// The same border images composed straight into dst, the window's frame
+// buffer, each at the place where the caller of ComposeBorderStrips would
+// draw it: the same pixels without the strips and the copy. Pixels outside
+// the places are left as they are. Returns the places.
+BorderStripPlaces ComposeBorderStripsInto(const SkinImageGeometry& stored,
+                                          const SkinImageGeometry& placed, gfx::Bitmap& dst,
+                                          const gfx::Bitmap& src, const gfx::Rect& r, int w, int h,
+                                          StretchFlags stretch = {});
+
 }  // namespace skin

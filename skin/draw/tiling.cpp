@@ -66,6 +66,34 @@ int firstTile(int s, int d) { return s < 0 ? gfx::Div(-s, d) : 0; }
 
 }  // namespace
 
+void CopyPiece(Bitmap& dst, const Rect& to, const Bitmap& src, const Rect& piece) {
+  const int w = to.width(), h = to.height();
+  if (w <= 0 || h <= 0 || w != piece.width() || h != piece.height() || !inside(to, dst) ||
+      !inside(piece, src) || &dst == &src) {
+    dst.copyRect(to, src, piece);
+    return;
+  }
+  const Rows rowsTo(dst);
+  const ConstRows rowsFrom(src);
+  for (int y = 0; y < h; ++y) {
+    std::uint32_t* d = rowsTo[to.top + y] + to.left;
+    const std::uint32_t* s = rowsFrom[piece.top + y] + piece.left;
+    if (w <= 16)
+      copyFew(d, s, w);
+    else
+      std::memcpy(d, s, static_cast<std::size_t>(w) * 4);
+  }
+}
+
+Bitmap BitmapView(Bitmap& b, const Rect& r) {
+  QImage& image = b.image();
+  const qsizetype stride = image.bytesPerLine();
+  uchar* first = image.bits() + stride * r.top + static_cast<qsizetype>(r.left) * 4;
+  // The image refers to b's pixels and owns none: the Bitmap made from an
+  // image already in its format shares it instead of converting.
+  return Bitmap(QImage(first, r.width(), r.height(), stride, QImage::Format_RGB32));
+}
+
 bool TilesCover(const Bitmap& src, const Rect& piece, int thickness, bool alongX) {
   return inside(piece, src) && !gfx::IsNullRect(piece) &&
          thickness == (alongX ? piece.height() : piece.width());

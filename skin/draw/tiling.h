@@ -27,6 +27,15 @@ void TileArea(gfx::Bitmap& dst, const gfx::Rect& area, const gfx::Bitmap& src,
 void StretchPiece(gfx::Bitmap& dst, const gfx::Rect& dstRect, const gfx::Bitmap& src,
                   const gfx::Rect& piece);
 
+// Copies src's piece into dst's rect of the same size (a rectangle copy
+// when the sizes differ or either lies partly outside its bitmap).
+void CopyPiece(gfx::Bitmap& dst, const gfx::Rect& to, const gfx::Bitmap& src,
+               const gfx::Rect& piece);
+
+// A bitmap of r's size whose pixels are those of r in b: writing to it
+// writes to b. It stays valid while b keeps its storage; r must lie in b.
+gfx::Bitmap BitmapView(gfx::Bitmap& b, const gfx::Rect& r);
+
 // Gives dst the size w x h, all black; a size of 0 or less leaves it empty.
 // Returns false when dst could not be given that size. Without `clear` a
 // bitmap that already has the size keeps its pixels, for callers that paint

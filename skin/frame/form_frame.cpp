@@ -853,7 +853,7 @@ void TbsFormFrame::paintFrame(gfx::Bitmap& target) {
     if (w < MinFrameWidth() || h < MinFrameHeight()) return;
     if (placed_.composedWidth != w || placed_.composedHeight != h) updateGeometry(w, h);
     const SkinnedFrameSource source{&skinData_->Picture(), &skinData_->InactivePicture(), &info()};
-    PaintSkinnedFrame(target, source, placed_, objects_, paint_, borderStrips_);
+    PaintSkinnedFrame(target, source, placed_, objects_, paint_);
     return;
   }
   if (placed_.composedWidth != w || placed_.composedHeight != h) updateGeometry(w, h);

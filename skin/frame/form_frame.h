@@ -273,7 +273,6 @@ class TbsFormFrame : public ui::Component,
   gfx::Rect defaultCaptionArea_;
   MaskStrips maskStrips_;
   bool hasMaskStrips_ = false;
-  BorderStrips borderStrips_;
   FramePaintContext paint_;
   bool inSizeMove_ = false;
   bool geometryValid_ = false;  // placed_, the layout and the region match placed_'s size

@@ -21,44 +21,35 @@ SkinImageGeometry Placed(const PlacedFrameGeometry& g) {
   return {g.leftTop, g.rightTop, g.leftBottom, g.rightBottom, g.clientArea};
 }
 
-// Where the strips lie in the window.
-struct StripPlaces {
-  gfx::Rect top, bottom, left, right;
-};
+const gfx::Bitmap& SourcePicture(const SkinnedFrameSource& source, bool active) {
+  if (!active && source.inactivePicture != nullptr && !source.inactivePicture->empty()) {
+    return *source.inactivePicture;
+  }
+  return *source.picture;
+}
 
-StripPlaces PlacesOf(const BorderStrips& s, int w, int h) {
-  const int th = s.top.height();
-  const int bh = s.bottom.height();
-  return {{0, 0, s.top.width(), th},
-          {0, h - bh, s.bottom.width(), h},
-          {0, th, s.left.width(), th + s.left.height()},
-          {w - s.right.width(), th, w, th + s.right.height()}};
+StretchFlags StretchOf(const SkinFormInfo& f) {
+  return {f.leftStretch, f.topStretch, f.rightStretch, f.bottomStretch};
 }
 
 }  // namespace
 
 void ComposeFrameStrips(const SkinnedFrameSource& source, const PlacedFrameGeometry& placed,
                         bool active, BorderStrips& strips) {
-  const gfx::Bitmap* picture = source.picture;
-  if (!active && source.inactivePicture != nullptr && !source.inactivePicture->empty()) {
-    picture = source.inactivePicture;
-  }
-  const SkinFormInfo& f = *source.info;
-  const StretchFlags stretch{f.leftStretch, f.topStretch, f.rightStretch, f.bottomStretch};
-  ComposeBorderStrips(Stored(f), Placed(placed), strips, *picture, picture->rect(),
-                      placed.composedWidth, placed.composedHeight, stretch);
+  const gfx::Bitmap& picture = SourcePicture(source, active);
+  ComposeBorderStrips(Stored(*source.info), Placed(placed), strips, picture, picture.rect(),
+                      placed.composedWidth, placed.composedHeight, StretchOf(*source.info));
 }
 
 void PaintSkinnedFrame(gfx::Bitmap& target, const SkinnedFrameSource& source,
                        const PlacedFrameGeometry& placed, FrameObjectList& objects,
-                       const FramePaintContext& ctx, BorderStrips& strips) {
+                       const FramePaintContext& ctx) {
   if (source.picture == nullptr || source.picture->empty() || source.info == nullptr) return;
-  ComposeFrameStrips(source, placed, ctx.active, strips);
-  const StripPlaces at = PlacesOf(strips, placed.composedWidth, placed.composedHeight);
-  target.draw(at.top.left, at.top.top, strips.top);
-  target.draw(at.left.left, at.left.top, strips.left);
-  target.draw(at.right.left, at.right.top, strips.right);
-  target.draw(at.bottom.left, at.bottom.top, strips.bottom);
+  // The strips are composed in the window's frame buffer at their places.
+  const gfx::Bitmap& picture = SourcePicture(source, ctx.active);
+  const BorderStripPlaces at =
+      ComposeBorderStripsInto(Stored(*source.info), Placed(placed), target, picture, picture.rect(),
+                              placed.composedWidth, placed.composedHeight, StretchOf(*source.info));
 
   const bool anyVisible =
       std::any_of(objects.begin(), objects.end(), [](const auto& o) { return o->Visible; });

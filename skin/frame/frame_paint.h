@@ -22,17 +22,18 @@ struct SkinnedFrameSource {
 };
 
 // Composes the four border strips for the placed size from the active or
-// inactive picture (strips are reused between calls to spare allocations).
+// inactive picture, each a bitmap of its own (reused between calls).
 void ComposeFrameStrips(const SkinnedFrameSource& source, const PlacedFrameGeometry& placed,
                         bool active, BorderStrips& strips);
 
-// PaintSkinnedFrame: the strips copied into target (the window's size), the
-// visible objects drawn over them outside the client area, then, for an
-// inactive window of a skin that renders its inactive look, the inactive
-// effect on each strip.
+// PaintSkinnedFrame: the four strips composed into target (the window's
+// frame buffer, of the window's size) at their places, the visible objects
+// drawn over them outside the client area, then, for an inactive window of a
+// skin that renders its inactive look, the inactive effect on each strip.
+// Pixels outside the strips are left as they are.
 void PaintSkinnedFrame(gfx::Bitmap& target, const SkinnedFrameSource& source,
                        const PlacedFrameGeometry& placed, FrameObjectList& objects,
-                       const FramePaintContext& ctx, BorderStrips& strips);
+                       const FramePaintContext& ctx);
 
 struct DefaultFrameInput {
   int width = 0;

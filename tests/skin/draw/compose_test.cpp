@@ -8,6 +8,7 @@
 
 #include "skin/draw/frame_image.h"
 #include "skin/draw/strip_image.h"
+#include "skin/draw/tiling.h"
 #include "support/bitmap_dump.h"
 
 namespace {
@@ -247,6 +248,60 @@ TEST(ComposeBorderStrips, StripsTileFromTheirOwnOriginUnlikeTheFrameImage) {
   const Bitmap control = ComposeFixture(f, dW, dH);
   EXPECT_EQ(control.pixel(3, 0), Color::rgb(2 + 3, 3, 200));
   EXPECT_EQ(s.top.pixel(3, 0), Color::rgb(2 + 3 + 3, 3, 200));
+}
+
+// Which stored pixel (relative to R) the strips put at window pixel (x, y)
+// outside the client rect of a window grown by dW, dH: each border's middle
+// tiled from its strip's own origin, fixed start and end over it.
+Point StripSource(const Fixture& f, int dW, int dH, int x, int y) {
+  const SkinImageGeometry& g = f.g;
+  const Rect& cl = g.clientRect;
+  const int H = f.h + dH, nclRight = cl.right + dW, nclBottom = cl.bottom + dH;
+  const auto along = [](int v, int start, int end, int newEnd) {
+    if (v < start) return v;
+    if (v >= newEnd) return end + v - newEnd;
+    return start + Mod(v, end - start);
+  };
+  if (y < cl.top) return {along(x, g.leftTop.x, g.rightTop.x, g.rightTop.x + dW), y};
+  if (y >= nclBottom)
+    return {along(x, g.leftBottom.x, g.rightBottom.x, g.rightBottom.x + dW), y - H + f.h};
+  const bool left = x < cl.left;
+  const int sx = left ? x : cl.right + x - nclRight;
+  const int top = left ? g.leftTop.y : g.rightTop.y,
+            bottom = left ? g.leftBottom.y : g.rightBottom.y;
+  const int sy = y - cl.top, m = nclBottom - cl.top, end = cl.bottom - bottom;
+  if (sy < top - cl.top) return {sx, cl.top + sy};
+  if (sy >= m - end) return {sx, bottom + sy - (m - end)};
+  return {sx, top + Mod(sy, bottom - top)};
+}
+
+TEST(ComposeBorderStrips, StraightIntoTheFrameBufferAtTheirPlaces) {
+  // The window's buffer is a view of a larger one, as a frame buffer kept
+  // across size changes is: the strips land at their places, the client
+  // area and everything beyond the view keep their pixels.
+  const Fixture f;
+  const int dW = 9, dH = 6, W = f.w + dW, H = f.h + dH;
+  const Color keep = Color::rgb(1, 2, 3);
+  Bitmap storage(W + 7, H + 5);
+  storage.fill(keep);
+  Bitmap window = skin::BitmapView(storage, {3, 2, 3 + W, 2 + H});
+  const auto at = skin::ComposeBorderStripsInto(f.g, skin::PlaceGeometry(f.g, dW, dH), window,
+                                                f.picture, f.r, W, H);
+  EXPECT_EQ(at.top, (Rect{0, 0, W, 3}));
+  EXPECT_EQ(at.bottom, (Rect{0, H - 3, W, H}));
+  EXPECT_EQ(at.left, (Rect{0, 3, 2, H - 3}));
+  EXPECT_EQ(at.right, (Rect{9 + dW, 3, W, H - 3}));
+  const Rect client{2, 3, 9 + dW, 7 + dH};
+  for (int y = 0; y < storage.height(); ++y)
+    for (int x = 0; x < storage.width(); ++x) {
+      const int wx = x - 3, wy = y - 2;
+      Color want = keep;
+      if (wx >= 0 && wy >= 0 && wx < W && wy < H && !gfx::PtInRect(client, {wx, wy})) {
+        const Point p = StripSource(f, dW, dH, wx, wy);
+        want = Color::rgb(f.r.left + p.x, f.r.top + p.y, 200);
+      }
+      ASSERT_EQ(storage.pixel(x, y), want) << x << "," << y;
+    }
 }
 
 TEST(ComposeBorderStrips, StretchedMiddlesAndMissingStrips) {

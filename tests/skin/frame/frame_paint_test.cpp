@@ -103,9 +103,7 @@ class SkinnedFramePixels : public ::testing::TestWithParam<gfx::Size> {
         skin::PlaceFrameGeometry(info_, {40, 30}, s.width, s.height);
     gfx::Bitmap target(s.width, s.height);
     target.fill(kClient);
-    skin::BorderStrips strips;
-    skin::PaintSkinnedFrame(target, {&picture_, &inactive_, &info_}, g, objects_, host_.paint,
-                            strips);
+    skin::PaintSkinnedFrame(target, {&picture_, &inactive_, &info_}, g, objects_, host_.paint);
     return target;
   }
 
@@ -166,8 +164,7 @@ TEST(SkinnedFrameObjects, AHotButtonShowsItsHotLookAndANormalOneOfTheFramePictur
   const skin::SkinFormInfo info = Info();
   const auto g = skin::PlaceFrameGeometry(info, {40, 30}, 75, 52);
   gfx::Bitmap target(75, 52);
-  skin::BorderStrips strips;
-  skin::PaintSkinnedFrame(target, {&picture, nullptr, &info}, g, objects, host.paint, strips);
+  skin::PaintSkinnedFrame(target, {&picture, nullptr, &info}, g, objects, host.paint);
   EXPECT_EQ(target.pixel(60, 0), Color::rgb(200, 0, 0));
   EXPECT_EQ(target.pixel(69, 4), Color::rgb(200, 0, 0));
   // The normal button of the frame picture leaves the composed strip as it is.
