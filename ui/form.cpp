@@ -100,6 +100,26 @@ void Form::invalidateFrame() { widget()->update(); }
 
 void Form::invalidateFrameRect(const gfx::Rect& r) { widget()->update(gfx::toQRect(r)); }
 
+gfx::Bitmap& Form::frameBuffer(int width, int height) {
+  if (frameStorage_.width() < width || frameStorage_.height() < height) {
+    // Room to spare on growing: a window dragged larger step by step gets
+    // new storage a few times, not at every step.
+    const auto grown = [](int have, int need) {
+      return have >= need ? have : std::max(need, have + have / 2);
+    };
+    frameBuffer_ = {};
+    frameStorage_ = QImage(grown(frameStorage_.width(), width),
+                           grown(frameStorage_.height(), height), QImage::Format_RGB32);
+    if (frameStorage_.isNull()) return frameBuffer_;  // out of memory: nothing is painted
+  }
+  if (frameBuffer_.width() != width || frameBuffer_.height() != height) {
+    // An image on the storage's pixels, with its row length: it owns none.
+    frameBuffer_ = gfx::Bitmap(QImage(frameStorage_.bits(), width, height,
+                                      frameStorage_.bytesPerLine(), QImage::Format_RGB32));
+  }
+  return frameBuffer_;
+}
+
 gfx::Bitmap Form::frameImage() {
   gfx::Bitmap bmp(width(), height());
   if (!bmp.empty()) perform(WM_NCPAINT, 0, ToParam(&bmp));
@@ -238,6 +258,9 @@ void Form::setVisible(bool visible) {
     widget()->activateWindow();
   } else {
     widget()->hide();
+    // A hidden window paints nothing: its frame buffer goes until it shows.
+    frameBuffer_ = {};
+    frameStorage_ = QImage();
     if (onHide) onHide(*this);
     if (modalLoop_ && formModalResult_ == mrNone) {
       formModalResult_ = mrCancel;

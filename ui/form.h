@@ -125,6 +125,11 @@ class Form : public WinControl {
   friend class MessageTranslator;
   friend class SizeMoveLoop;
 
+  // The bitmap the frame is painted into, of the window's size. Its pixel
+  // storage is kept across size changes and grows with room to spare, so a
+  // live resize allocates nothing at most of its steps; it is freed while
+  // the window is hidden. The bitmap is valid until the next call.
+  gfx::Bitmap& frameBuffer(int width, int height);
   void placeClientWidget();
   void applyWindowFlags();
   void applyPosition();
@@ -134,7 +139,8 @@ class Form : public WinControl {
   std::unique_ptr<ControlWidget> client_;
   std::unique_ptr<SizeMoveLoop> sizeMove_;
   gfx::Rect clientArea_;
-  gfx::Bitmap frameBuffer_;
+  QImage frameStorage_;      // the frame buffer's pixels
+  gfx::Bitmap frameBuffer_;  // a view of frameStorage_ at the window's size
   gfx::Bitmap icon_;
   BorderStyle borderStyle_ = BorderStyle::bsSizeable;
   FormStyle formStyle_ = FormStyle::fsNormal;

@@ -330,13 +330,26 @@ void MessageTranslator::paintFrame(ControlWidget& w, Form& f) {
   const int width = w.width();
   const int height = w.height();
   if (width <= 0 || height <= 0) return;
-  gfx::Bitmap& bmp = f.frameBuffer_;
-  if (bmp.width() != width || bmp.height() != height) bmp.resize(width, height);
-  bmp.fill(gfx::SystemColor(gfx::SysColor::ButtonFace));
+  gfx::Bitmap& bmp = f.frameBuffer(width, height);
+  if (bmp.empty()) return;
+  // The client widget covers the client area, so only the four bands of the
+  // frame around it are prepared and copied to the window.
+  const gfx::Rect c = gfx::IntersectRect(f.clientAreaInWindow(), bmp.rect());
+  const bool hasClient = !gfx::IsNullRect(c);
+  const gfx::Rect bands[] = {
+      hasClient ? gfx::Rect{0, 0, width, c.top} : bmp.rect(),
+      hasClient ? gfx::Rect{0, c.bottom, width, height} : gfx::Rect{},
+      hasClient ? gfx::Rect{0, c.top, c.left, c.bottom} : gfx::Rect{},
+      hasClient ? gfx::Rect{c.right, c.top, width, c.bottom} : gfx::Rect{},
+  };
+  const gfx::Color face = gfx::SystemColor(gfx::SysColor::ButtonFace);
+  for (const gfx::Rect& r : bands) bmp.fillRect(r, face);
   Message m{WM_NCPAINT, 0, ToParam(&bmp), 0};
   f.windowProc(m);
   QPainter p(&w);
-  p.drawImage(QRect(0, 0, width, height), bmp.image());
+  for (const gfx::Rect& r : bands) {
+    if (!gfx::IsNullRect(r)) p.drawImage(gfx::toQRect(r), bmp.image(), gfx::toQRect(r));
+  }
 }
 
 bool MessageTranslator::translate(ControlWidget& w, QEvent* e) {

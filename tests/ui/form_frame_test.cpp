@@ -145,6 +145,54 @@ TEST(FormLoop, MovingMessageMayChangeTheRectangle) {
   EXPECT_EQ(form.boundsRect(), Rect::fromSize(40, 100, 200, 150));
 }
 
+// A frame that paints each pixel in a colour of its own coordinates and
+// records the bitmaps it is given.
+class PatternFrame : public TestFrame {
+ public:
+  using TestFrame::TestFrame;
+  static QRgb Expected(int x, int y) { return QColor(x % 256, y % 256, 77).rgb(); }
+  void hookMessage(ui::Message& m) override {
+    if (m.id != ui::WM_NCPAINT) {
+      TestFrame::hookMessage(m);
+      return;
+    }
+    gfx::Bitmap& b = *ui::FromParam<gfx::Bitmap>(m.lparam);
+    sizes.push_back(b.rect());
+    storage.push_back(b.row(0));
+    for (int y = 0; y < b.height(); ++y)
+      for (int x = 0; x < b.width(); ++x) b.setPixel(x, y, gfx::Color::rgb(x % 256, y % 256, 77));
+  }
+  std::vector<Rect> sizes;
+  std::vector<const std::uint32_t*> storage;
+};
+
+TEST(FormNonClient, FrameBufferKeptAcrossSizesShowsTheFrameAtEverySize) {
+  // Smaller sizes paint into the kept pixels (rows longer than the window),
+  // a larger one gets new pixels with room to spare; every size shows the
+  // frame where the procedure painted it.
+  Form form;
+  form.setBoundsRect(kStart);
+  PatternFrame frame(form);
+  ASSERT_TRUE(uitest::ShowAndWait(form));
+  const struct { int w, h; } sizes[] = {{200, 150}, {160, 120}, {230, 170}, {210, 160}};
+  std::vector<const std::uint32_t*> kept;
+  for (const auto& s : sizes) {
+    SCOPED_TRACE(testing::Message() << s.w << " x " << s.h);
+    form.setBounds(100, 100, s.w, s.h);
+    const QImage shot = form.widget()->grab().toImage();
+    ASSERT_EQ(shot.size(), QSize(s.w, s.h));
+    ASSERT_FALSE(frame.sizes.empty());
+    EXPECT_EQ(frame.sizes.back(), (Rect{0, 0, s.w, s.h}));
+    kept.push_back(frame.storage.back());
+    for (const QPoint p :
+         {QPoint(0, 0), QPoint(s.w - 1, 0), QPoint(s.w / 2, 23), QPoint(3, s.h / 2),
+          QPoint(s.w - 4, s.h / 2), QPoint(s.w - 1, s.h - 1), QPoint(0, s.h - 1)})
+      EXPECT_EQ(shot.pixel(p), PatternFrame::Expected(p.x(), p.y())) << p.x() << ", " << p.y();
+  }
+  EXPECT_EQ(kept[1], kept[0]);  // smaller: the same pixels
+  EXPECT_EQ(kept[3], kept[2]);  // within the grown room: the same pixels
+}
+
 TEST(FormNonClient, ClientAreaPaintingAndHitCodes) {
   Form form;
   form.setBoundsRect(kStart);
