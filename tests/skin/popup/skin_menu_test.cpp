@@ -205,10 +205,15 @@ TEST_F(MenuTest, ALevelTallerThanTheWorkAreaFillsItAndScrollsOneItemPer100msOnAM
   const int shown = w.ShownCount();
   EXPECT_EQ(shown, (w.height() - 4 - 20) / 20);
 
-  pointer_.restOn(w, w.lowerMarkerRect());
+  // The tip of the downward marker: the middle of its row cy + 2.
+  const Rect lower = w.lowerMarkerRect();
+  const gfx::Point tip{lower.left + lower.width() / 2, lower.top + lower.height() / 2 + 2};
+  EXPECT_EQ(w.image().pixel(tip.x, tip.y), gfx::SystemColor(gfx::SysColor::ButtonShadow));
+  pointer_.restOn(w, lower);
   clock_.advance(50);  // the pointer poll sees it
   EXPECT_EQ(w.ScrollDirection(), 2);
   EXPECT_EQ(w.FirstShown(), 0);
+  EXPECT_EQ(w.image().pixel(tip.x, tip.y), gfx::SystemColor(gfx::SysColor::ButtonText));
   clock_.advance(99);
   EXPECT_EQ(w.FirstShown(), 0);
   clock_.advance(1);
@@ -219,12 +224,21 @@ TEST_F(MenuTest, ALevelTallerThanTheWorkAreaFillsItAndScrollsOneItemPer100msOnAM
   EXPECT_TRUE(w.item(4)->Shown);
   EXPECT_EQ(w.item(4)->ObjectRect.top, w.PlacedItemsArea().top + 10);
 
-  // Off the marker the scroll stops; on the upper one it runs back.
+  // Over another window the scroll stops; off the marker too; on the upper
+  // one it runs back.
+  pointer_.over = nullptr;
+  pointer_.pos = {0, 0};
+  clock_.advance(50);
+  EXPECT_EQ(w.ScrollDirection(), 0);
+  EXPECT_EQ(w.image().pixel(tip.x, tip.y), gfx::SystemColor(gfx::SysColor::ButtonShadow));
+  pointer_.restOn(w, lower);
+  clock_.advance(150);
+  EXPECT_EQ(w.FirstShown(), 5);
   pointer_.restOn(w, w.item(6)->ObjectRect);
   clock_.advance(50);
   EXPECT_EQ(w.ScrollDirection(), 0);
   clock_.advance(500);
-  EXPECT_EQ(w.FirstShown(), 4);
+  EXPECT_EQ(w.FirstShown(), 5);
   pointer_.restOn(w, w.upperMarkerRect());
   clock_.advance(50 + 1000);
   EXPECT_EQ(w.FirstShown(), 0);
@@ -313,6 +327,27 @@ TEST_F(MenuTest, RightOpensASubMenuAndLeftOrEscapeClosesIt) {
   menu_.KeyDown(ui::VK_ESCAPE);
   EXPECT_EQ(levels(), 0);
   EXPECT_FALSE(menu_.Visible());
+}
+
+TEST_F(MenuTest, OnlyTheSelectedItemIsDrawnLit) {
+  // The plain look frames a lit item in navy.
+  const gfx::Color navy = gfx::Color::rgb(0, 0, 128);
+  AddNumbered(popup_.items(), 3);
+  show(popup_.items(), {100, 100, 100, 100});
+  TbsSkinPopupWindow& w = level(0);
+  auto corner = [&w](int i) {
+    const Rect r = w.item(i)->ObjectRect;
+    return w.image().pixel(r.left, r.top);
+  };
+  EXPECT_EQ(corner(0), navy);
+  EXPECT_NE(corner(1), navy);
+  menu_.KeyDown(ui::VK_DOWN);
+  EXPECT_NE(corner(0), navy);
+  EXPECT_EQ(corner(1), navy);
+  pointer_.restOn(w, w.item(2)->ObjectRect);
+  clock_.advance(50);
+  EXPECT_NE(corner(1), navy);
+  EXPECT_EQ(corner(2), navy);
 }
 
 TEST_F(MenuTest, UpAndDownSkipDisabledItemsAndDividersAndWrap) {
