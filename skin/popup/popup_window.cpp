@@ -323,6 +323,12 @@ void TbsSkinPopupWindow::mouseUp(ui::MouseButton button, unsigned, int x, int y)
 void TbsSkinPopupWindow::startScroll(int direction) {
   const int level = menu_->levelOf(*this);
   if (level >= 0) menu_->CloseFromLevel(level + 1);
+  // The item whose sub-menu just closed is no longer lit.
+  for (const auto& item : items_) {
+    if (!item->SubmenuOpen) continue;
+    item->SubmenuOpen = false;
+    item->RedrawItem();
+  }
   scrollDirection_ = direction;
   renderMarkers();
   if (scrollTimer_ != 0) clock_->cancel(scrollTimer_);

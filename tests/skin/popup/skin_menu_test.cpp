@@ -193,6 +193,7 @@ TEST_F(MenuTest, ASubMenuOpensRightOfItsItemOrOnePixelLeftWhenItDoesNotFit) {
 
 TEST_F(MenuTest, ALevelTallerThanTheWorkAreaFillsItAndScrollsOneItemPer100msOnAMarker) {
   AddNumbered(popup_.items(), 500);
+  AddNumbered(*popup_.items().item(0), 2);
   show(popup_.items(), {100, 300, 100, 300});
   TbsSkinPopupWindow& w = level(0);
   EXPECT_EQ(w.height(), workArea().height());
@@ -209,11 +210,16 @@ TEST_F(MenuTest, ALevelTallerThanTheWorkAreaFillsItAndScrollsOneItemPer100msOnAM
   const Rect lower = w.lowerMarkerRect();
   const gfx::Point tip{lower.left + lower.width() / 2, lower.top + lower.height() / 2 + 2};
   EXPECT_EQ(w.image().pixel(tip.x, tip.y), gfx::SystemColor(gfx::SysColor::ButtonShadow));
+  // A scroll closes the sub-menu of the level, and its item is no longer lit.
+  menu_.KeyDown(ui::VK_RIGHT);
+  ASSERT_EQ(levels(), 2);
   pointer_.restOn(w, lower);
   clock_.advance(50);  // the pointer poll sees it
   EXPECT_EQ(w.ScrollDirection(), 2);
   EXPECT_EQ(w.FirstShown(), 0);
   EXPECT_EQ(w.image().pixel(tip.x, tip.y), gfx::SystemColor(gfx::SysColor::ButtonText));
+  EXPECT_EQ(levels(), 1);
+  EXPECT_FALSE(w.item(0)->SubmenuOpen);
   clock_.advance(99);
   EXPECT_EQ(w.FirstShown(), 0);
   clock_.advance(1);
