@@ -19,13 +19,27 @@ namespace {
 
 constexpr int kItems = 500;
 
-void Fill(ui::MenuItem& root) {
-  for (int i = 0; i < kItems; ++i) {
+void Fill(ui::MenuItem& root, int n) {
+  for (int i = 0; i < n; ++i) {
     auto* item = new ui::MenuItem;
     item->setCaption("Item &" + std::to_string(i));
     root.add(item);
   }
 }
+
+// An engine on its own window and clock, with a menu of n items.
+struct MenuOnWindow {
+  explicit MenuOnWindow(int n) {
+    menu.setScheduler(&clock);
+    Fill(root, n);
+  }
+  void open() { menu.ShowMenu(nullptr, nullptr, false, root, {100, 100, 100, 100}, 0); }
+
+  ui::Form owner;
+  ui::ManualScheduler clock;
+  skin::TbsSkinMenu menu{owner};
+  ui::MenuItem root;
+};
 
 gfx::Font MenuFont() {
   gfx::Font f;
@@ -36,7 +50,7 @@ gfx::Font MenuFont() {
 
 void BM_MeasureCaptionsAlone(benchmark::State& state) {
   ui::MenuItem root;
-  Fill(root);
+  Fill(root, kItems);
   gfx::Bitmap probe(1, 1);
   gfx::Canvas c(probe);
   c.setFont(MenuFont());
@@ -53,15 +67,10 @@ void BM_MeasureCaptionsAlone(benchmark::State& state) {
 BENCHMARK(BM_MeasureCaptionsAlone)->Unit(benchmark::kMicrosecond);
 
 void BM_OpenAndCloseLevel(benchmark::State& state) {
-  ui::Form owner;
-  skin::TbsSkinMenu menu(owner);
-  ui::ManualScheduler clock;
-  menu.setScheduler(&clock);
-  ui::MenuItem root;
-  Fill(root);
+  MenuOnWindow m(kItems);
   for (auto _ : state) {
-    menu.ShowMenu(nullptr, nullptr, false, root, {100, 100, 100, 100}, 0);
-    menu.CloseFromLevel(0);
+    m.open();
+    m.menu.CloseFromLevel(0);
   }
 }
 BENCHMARK(BM_OpenAndCloseLevel)->Unit(benchmark::kMicrosecond);
@@ -78,19 +87,10 @@ void BM_PaintTwoItemsAlone(benchmark::State& state) {
 BENCHMARK(BM_PaintTwoItemsAlone)->Unit(benchmark::kMicrosecond);
 
 void BM_SelectionMoveByKey(benchmark::State& state) {
-  ui::Form owner;
-  skin::TbsSkinMenu menu(owner);
-  ui::ManualScheduler clock;
-  menu.setScheduler(&clock);
-  ui::MenuItem root;
-  for (int i = 0; i < 10; ++i) {
-    auto* item = new ui::MenuItem;
-    item->setCaption("Item &" + std::to_string(i));
-    root.add(item);
-  }
-  menu.ShowMenu(nullptr, nullptr, false, root, {100, 100, 100, 100}, 0);
-  for (auto _ : state) menu.KeyDown(ui::VK_DOWN);
-  menu.CloseFromLevel(0);
+  MenuOnWindow m(10);
+  m.open();
+  for (auto _ : state) m.menu.KeyDown(ui::VK_DOWN);
+  m.menu.CloseFromLevel(0);
 }
 BENCHMARK(BM_SelectionMoveByKey)->Unit(benchmark::kMicrosecond);
 
