@@ -3,7 +3,6 @@
 #include "ui/message_translator.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QKeyEvent>
@@ -319,9 +318,17 @@ void MessageTranslator::paintClient(ControlWidget& w, Control& c, const QRect& d
   QPainter p(&w);
   p.setClipRect(dirty);
   if (transparent) {
-    const QImage mask =
-        bmp.image().createMaskFromColor(kTransparentKey.toPixel(), Qt::MaskOutColor);
-    p.setClipRegion(QRegion(QBitmap::fromImage(mask)) & QRegion(dirty));
+    // Pixels the control left at the key colour become fully transparent,
+    // so the parent's picture beneath shows through them.
+    QImage img = bmp.image().convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = kTransparentKey.toPixel();
+    for (int y = 0; y < img.height(); ++y) {
+      auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+      for (int x = 0; x < img.width(); ++x)
+        if (row[x] == key) row[x] = 0;
+    }
+    p.drawImage(QRect(0, 0, width, height), img);
+    return;
   }
   p.drawImage(QRect(0, 0, width, height), bmp.image());
 }

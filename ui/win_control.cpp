@@ -23,7 +23,9 @@ std::unique_ptr<ControlWidget> MakeWidget(Control* c, WindowKind kind) {
     case WindowKind::Child:
       break;
     case WindowKind::Popup:
-      flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+      // A tool-tip window is never activated by the window system (a tool
+      // window is, under the offscreen platform), yet still gets the pointer.
+      flags = Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
               Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint;
       break;
     case WindowKind::HintPopup:

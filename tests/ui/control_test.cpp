@@ -327,6 +327,42 @@ TEST(PostedMessages, ArriveFromTheLoopThroughTheFilter) {
   EXPECT_EQ(h.count(ui::WM_USER + 6), 0);
 }
 
+// A transparent windowless control paints only what it draws; its parent's
+// picture shows through the rest.
+class Dot : public ui::GraphicControl {
+ public:
+  using ui::GraphicControl::GraphicControl;
+
+ protected:
+  void paint(gfx::Canvas& canvas) override { canvas.fillRect(gfx::Rect{4, 4, 8, 8}, gfx::kBlack); }
+};
+
+TEST(Transparency, ParentShowsWhereATransparentControlDrawsNothing) {
+  ui::Form form;
+  form.setBorderStyle(ui::BorderStyle::bsNone);
+  form.setBounds(0, 0, 40, 30);
+  auto* back = new ui::WinControl(&form);
+  back->setParent(&form);
+  back->setColor(gfx::Color::rgb(30, 160, 60));
+  back->setBounds(0, 0, 40, 30);
+  auto* dot = new Dot(&form);
+  dot->setParent(back);
+  dot->setColor(gfx::Color::rgb(200, 0, 0));  // never shown: no background is painted
+  dot->setTransparent(true);
+  dot->setBounds(10, 10, 20, 12);
+  ASSERT_TRUE(uitest::ShowAndWait(form));
+  const QImage shot = back->widget()->grab().toImage();
+  EXPECT_EQ(shot.pixel(11, 11), qRgb(30, 160, 60));  // inside the control, nothing drawn
+  EXPECT_EQ(shot.pixel(14, 14), qRgb(0, 0, 0));      // what it drew
+  EXPECT_EQ(shot.pixel(17, 17), qRgb(0, 0, 0));
+  EXPECT_EQ(shot.pixel(18, 18), qRgb(30, 160, 60));
+  EXPECT_EQ(shot.pixel(29, 21), qRgb(30, 160, 60));
+  dot->setTransparent(false);
+  dot->repaint();
+  const QImage opaque = back->widget()->grab().toImage();
+  EXPECT_EQ(opaque.pixel(11, 11), qRgb(200, 0, 0));
+}
+
 TEST(Caret, ShownAtItsPlaceAndBlinks) {
   ui::Form form;
   form.setBorderStyle(ui::BorderStyle::bsNone);
