@@ -101,6 +101,7 @@ TbsFormFrame::~TbsFormFrame() {
 
 void TbsFormFrame::notification(ui::Component* component, Operation operation) {
   if (operation == Operation::Removing && component == skinHint_) skinHint_ = nullptr;
+  if (operation == Operation::Removing && component == appSystemMenu_) appSystemMenu_ = nullptr;
   if (operation == Operation::Removing && component == trayIcon_) {
     trayIcon_ = nullptr;
     trayDblClickOurs_ = false;
@@ -204,13 +205,7 @@ void TbsFormFrame::rebuildObjects() {
     }
   }
   ApplyBorderIcons(objects_, borderIcons_, hideCaptionButtons_, OnActivateCustomObject);
-  if (UseDefaultObjectHint && skinData_ != nullptr) {
-    ResourceLookup strings;
-    if (const TbsResourceStrData* table = skinData_->ResourceStrData()) {
-      strings = [table](std::string_view key) { return table->GetResStr(key); };
-    }
-    ReadObjectHints(objects_, strings);
-  }
+  if (UseDefaultObjectHint && skinData_ != nullptr) ReadObjectHints(objects_, resourceLookup());
   for (auto& o : objects_) {
     if (auto* c = dynamic_cast<TbsSkinCaptionObject*>(o.get())) c->Lit = IsFormActive();
   }
@@ -448,7 +443,7 @@ void TbsFormFrame::closeWindow() { form_->close(); }
 
 void TbsFormFrame::assignSystemMenu(TbsSkinButtonObject& button) {
   rebuildSystemMenu();
-  button.menu = &systemMenu_.items();
+  button.menu = &systemMenuItems();
 }
 
 void TbsFormFrame::popupButtonMenu(TbsSkinButtonObject& button) {
@@ -475,27 +470,70 @@ void TbsFormFrame::setMenusAlphaBlendValue(int value) {
   menu_->AlphaBlendValue = value;
 }
 
+void TbsFormFrame::setSystemMenu(ui::PopupMenu* menu) {
+  if (appSystemMenu_ != nullptr) removeFreeNotification(appSystemMenu_);
+  appSystemMenu_ = menu;
+  if (appSystemMenu_ != nullptr) freeNotification(appSystemMenu_);
+}
+
+ui::MenuItem* TbsFormFrame::makeSystemMenuItem(const SystemMenuEntry& entry) {
+  auto* item = new ui::MenuItem();
+  item->setName(entry.name);
+  item->setCaption(entry.caption);
+  item->setShortCut(ui::TextToShortCut(entry.shortCut));
+  if (entry.action != SystemMenuAction::None) {
+    const SystemMenuAction action = entry.action;
+    item->onClick = [this, action](ui::MenuItem&) { RunSystemMenuAction(action); };
+  }
+  return item;
+}
+
 void TbsFormFrame::rebuildSystemMenu() {
+  if (appSystemMenu_ != nullptr) {
+    if (UseDefaultSysMenu) mergeApplicationSystemMenu(appSystemMenu_->items());
+    return;
+  }
   ui::MenuItem& root = systemMenu_.items();
   root.clear();
-  for (const SystemMenuEntry& entry : BuildSystemMenu()) {
-    auto* item = new ui::MenuItem();
-    item->setName(entry.name);
-    item->setCaption(entry.caption);
-    item->setShortCut(ui::TextToShortCut(entry.shortCut));
-    if (entry.action != SystemMenuAction::None) {
-      const SystemMenuAction action = entry.action;
-      item->onClick = [this, action](ui::MenuItem&) { RunSystemMenuAction(action); };
-    }
-    root.add(item);
+  for (const SystemMenuEntry& entry : BuildSystemMenu()) root.add(makeSystemMenuItem(entry));
+}
+
+void TbsFormFrame::mergeApplicationSystemMenu(ui::MenuItem& root) {
+  // The frame's items of an earlier showing (or items the application
+  // named like them) go; the state may have changed since.
+  for (ui::MenuItem* item : std::vector<ui::MenuItem*>(root.items())) {
+    if (IsFrameMenuItemName(item->name())) delete item;
   }
+  std::vector<ui::MenuItem*> own = root.items();
+  std::vector<SystemMenuEntry> ownEntries;
+  for (ui::MenuItem* item : own) {
+    ownEntries.push_back(
+        {item->name(), item->caption(), item->shortCutText(), SystemMenuAction::None});
+    root.remove(item);
+  }
+  // The merged list holds the application's items in their order, as
+  // entries without an action, between the frame's items.
+  std::size_t next = 0;
+  for (const SystemMenuEntry& entry :
+       MergeSystemMenu(std::move(ownEntries), borderIcons_, flags_, resourceLookup())) {
+    if (entry.action == SystemMenuAction::None && next < own.size()) {
+      root.add(own[next++]);
+    } else {
+      root.add(makeSystemMenuItem(entry));
+    }
+  }
+  while (next < own.size()) root.add(own[next++]);
+}
+
+ui::MenuItem& TbsFormFrame::systemMenuItems() {
+  return appSystemMenu_ != nullptr ? appSystemMenu_->items() : systemMenu_.items();
 }
 
 void TbsFormFrame::ShowSystemMenu(const gfx::Rect& anchor) {
   if (menuOpen()) menu_->CloseAllMenus();
   rebuildSystemMenu();
   EnterMenuMode();
-  menu_->ShowMenu(nullptr, MenusSkin(), false, systemMenu_.items(), anchor, 0);
+  menu_->ShowMenu(nullptr, MenusSkin(), false, systemMenuItems(), anchor, 0);
   if (!menu_->Visible()) LeaveMenuMode();
 }
 
@@ -650,14 +688,17 @@ void TbsFormFrame::SetRollUp(bool value) {
   form_->invalidateFrame();
 }
 
-std::vector<SystemMenuEntry> TbsFormFrame::BuildSystemMenu() const {
-  ResourceLookup strings;
+ResourceLookup TbsFormFrame::resourceLookup() const {
   if (skinData_ != nullptr) {
     if (const TbsResourceStrData* table = skinData_->ResourceStrData()) {
-      strings = [table](std::string_view key) { return table->GetResStr(key); };
+      return [table](std::string_view key) { return table->GetResStr(key); };
     }
   }
-  return DefaultSystemMenu(borderIcons_, flags_, strings);
+  return {};
+}
+
+std::vector<SystemMenuEntry> TbsFormFrame::BuildSystemMenu() const {
+  return DefaultSystemMenu(borderIcons_, flags_, resourceLookup());
 }
 
 void TbsFormFrame::RunSystemMenuAction(SystemMenuAction action) {
@@ -769,13 +810,7 @@ void TbsFormFrame::objectMoved(const TbsActiveSkinObject& object, int x, int y) 
 void TbsFormFrame::buildTrayMenu() {
   trayMenu_ = std::make_unique<TbsSkinPopupMenu>();
   trayMenu_->setOwnerWindow(form_);
-  ResourceLookup strings;
-  if (skinData_ != nullptr) {
-    if (const TbsResourceStrData* table = skinData_->ResourceStrData()) {
-      strings = [table](std::string_view key) { return table->GetResStr(key); };
-    }
-  }
-  for (const SystemMenuEntry& entry : TrayMenu(strings)) {
+  for (const SystemMenuEntry& entry : TrayMenu(resourceLookup())) {
     auto* item = new ui::MenuItem();
     item->setName(entry.name);
     item->setCaption(entry.caption);
@@ -1079,13 +1114,7 @@ void TbsFormFrame::handleSkinMessage(ui::Message& m) {
       LeaveMenuMode();
       break;
     case SkinStringsChanged:
-      if (UseDefaultObjectHint && skinData_ != nullptr) {
-        ResourceLookup strings;
-        if (const TbsResourceStrData* table = skinData_->ResourceStrData()) {
-          strings = [table](std::string_view key) { return table->GetResStr(key); };
-        }
-        ReadObjectHints(objects_, strings);
-      }
+      if (UseDefaultObjectHint && skinData_ != nullptr) ReadObjectHints(objects_, resourceLookup());
       break;
     default:
       break;  // SkinChangedMdi: no multiple-document windows here

@@ -160,6 +160,12 @@ class TbsFormFrame : public ui::Component,
   void ShowSystemMenu(const gfx::Rect& anchor);
   // The plain menu the system menu is built into.
   ui::PopupMenu& SystemPopupMenu() { return systemMenu_; }
+  // The application's own system menu (not owned; null: the frame's own).
+  // With UseDefaultSysMenu the frame's items are merged into it each time
+  // it opens; without, it is shown as it is.
+  ui::PopupMenu* SystemMenu() const { return appSystemMenu_; }
+  void setSystemMenu(ui::PopupMenu* menu);
+  bool UseDefaultSysMenu = true;
 
   // The state the frame keeps.
   bool HasSkin() const { return hasSkin_; }
@@ -251,6 +257,10 @@ class TbsFormFrame : public ui::Component,
   std::optional<gfx::Size> iconButtonSize() const;
   void releaseTrayIcon();
   void rebuildSystemMenu();
+  void mergeApplicationSystemMenu(ui::MenuItem& root);
+  ui::MenuItem* makeSystemMenuItem(const SystemMenuEntry& entry);
+  ui::MenuItem& systemMenuItems();
+  ResourceLookup resourceLookup() const;
   void menuModeFilter(ui::QueuedMessage& msg, bool& handled);
   bool menuOpen() const { return menu_->Visible() || !menu_->PopupStack().empty(); }
 
@@ -283,6 +293,7 @@ class TbsFormFrame : public ui::Component,
   bool trayDblClickOurs_ = false;  // the tray icon's OnDblClick is our ReturnFromTray
   std::unique_ptr<TbsSkinPopupMenu> trayMenu_;
   ui::PopupMenu systemMenu_;
+  ui::PopupMenu* appSystemMenu_ = nullptr;
   std::unique_ptr<TbsSkinMenu> menu_;
   int menusAlphaBlendValue_ = 200;
   int menuFilter_ = 0;  // the application message filter of menu mode

@@ -118,6 +118,57 @@ TEST_F(FrameMenuTest, ChoosingASystemMenuItemRunsItsAction) {
   EXPECT_FALSE(frame_->InMenuMode());
 }
 
+TEST_F(FrameMenuTest, TheApplicationsSystemMenuGetsTheFramesItemsAroundItsOwn) {
+  ui::PopupMenu app;
+  int ran = 0;
+  for (const char* name : {"about", "FRM_CLOSE"}) {  // an own item named like the frame's goes
+    auto* item = new ui::MenuItem();
+    item->setName(name);
+    item->setCaption(name);
+    item->onClick = [&ran](ui::MenuItem&) { ++ran; };
+    app.items().add(item);
+  }
+  frame_->setSystemMenu(&app);
+  const gfx::Point p{form_->left() + 60, form_->top() + 10};
+  const std::vector<std::string> merged{"FRM_MINITEM", "FRM_MAXITEM", "FRM_ROLLUP", "about",
+                                        "FRM_CLOSE"};
+  rightPressOnCaption(p);
+  ASSERT_EQ(levels(), 1);
+  EXPECT_EQ(names(0), merged);
+  EXPECT_TRUE(filtered(ui::WM_KEYDOWN, ui::VK_ESCAPE));
+  // Opened again in another state: the frame's items follow it, nothing doubles.
+  frame_->SetFrameState(FrameWindowState::Maximized);
+  rightPressOnCaption(p);
+  EXPECT_EQ(names(0), (std::vector<std::string>{"FRM_MINITEM", "FRM_RESTORE", "FRM_ROLLUP", "about",
+                                                "FRM_CLOSE"}));
+  // The application's own item keeps its action.
+  const gfx::Rect r = level(0).item(3)->ObjectRect;
+  level(0).perform(ui::WM_LBUTTONUP, 0, ui::PackPoint(r.left + 3, r.top + 3));
+  EXPECT_EQ(ran, 1);
+
+  // Without the default items the application's menu shows as it is.
+  frame_->UseDefaultSysMenu = false;
+  app.items().clear();
+  auto* only = new ui::MenuItem();
+  only->setName("help");
+  app.items().add(only);
+  rightPressOnCaption(p);
+  ASSERT_EQ(levels(), 1);
+  EXPECT_EQ(names(0), (std::vector<std::string>{"help"}));
+  EXPECT_TRUE(filtered(ui::WM_KEYDOWN, ui::VK_ESCAPE));
+}
+
+TEST_F(FrameMenuTest, AFreedApplicationSystemMenuFallsBackToTheFramesOwn) {
+  auto* app = new ui::PopupMenu();
+  frame_->setSystemMenu(app);
+  delete app;
+  EXPECT_EQ(frame_->SystemMenu(), nullptr);
+  rightPressOnCaption({form_->left() + 60, form_->top() + 10});
+  ASSERT_EQ(levels(), 1);
+  EXPECT_EQ(names(0).back(), "FRM_CLOSE");
+  EXPECT_TRUE(filtered(ui::WM_KEYDOWN, ui::VK_ESCAPE));
+}
+
 TEST_F(FrameMenuTest, TheSystemMenuButtonStaysDownWhileItsMenuIsOpen) {
   // Objects follow the pointer of an active window only.
   showActive();
