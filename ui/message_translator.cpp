@@ -34,10 +34,6 @@ class PostedMessageEvent : public QEvent {
   Message message;
 };
 
-// Transparent controls paint over this colour, which is then left out when
-// the picture is copied, so the parent shows through.
-constexpr gfx::Color kTransparentKey = gfx::Color::rgb(254, 1, 253);
-
 MessageParam KeysOf(Qt::MouseButtons b, Qt::KeyboardModifiers m) {
   MessageParam k = 0;
   if (b & Qt::LeftButton) k |= MK_LBUTTON;
@@ -305,9 +301,9 @@ void MessageTranslator::paintClient(ControlWidget& w, Control& c, const QRect& d
   if (width <= 0 || height <= 0) return;
   // Controls paint at their own pixel size; the copy to a high-density
   // screen scales by the whole device ratio, pixel for pixel.
-  gfx::Bitmap bmp(width, height);
   const bool transparent = c.transparent();
-  if (transparent) bmp.fill(kTransparentKey);
+  gfx::Bitmap bmp =
+      transparent ? gfx::Bitmap::Transparent(width, height) : gfx::Bitmap(width, height);
   {
     gfx::Canvas canvas(bmp);
     Message erase{WM_ERASEBKGND, ToParam(&canvas), 0, 0};
@@ -317,19 +313,8 @@ void MessageTranslator::paintClient(ControlWidget& w, Control& c, const QRect& d
   }
   QPainter p(&w);
   p.setClipRect(dirty);
-  if (transparent) {
-    // Pixels the control left at the key colour become fully transparent,
-    // so the parent's picture beneath shows through them.
-    QImage img = bmp.image().convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = kTransparentKey.toPixel();
-    for (int y = 0; y < img.height(); ++y) {
-      auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-      for (int x = 0; x < img.width(); ++x)
-        if (row[x] == key) row[x] = 0;
-    }
-    p.drawImage(QRect(0, 0, width, height), img);
-    return;
-  }
+  // A transparent control's untouched pixels have no coverage, so the
+  // parent's picture beneath shows through them.
   p.drawImage(QRect(0, 0, width, height), bmp.image());
 }
 

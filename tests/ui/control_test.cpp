@@ -334,7 +334,11 @@ class Dot : public ui::GraphicControl {
   using ui::GraphicControl::GraphicControl;
 
  protected:
-  void paint(gfx::Canvas& canvas) override { canvas.fillRect(gfx::Rect{4, 4, 8, 8}, gfx::kBlack); }
+  void paint(gfx::Canvas& canvas) override {
+    canvas.fillRect(gfx::Rect{4, 4, 8, 8}, gfx::kBlack);
+    canvas.setBrushStyle(gfx::BrushStyle::Clear);
+    canvas.textOut(9, 0, "Wg");  // black, with soft edges
+  }
 };
 
 TEST(Transparency, ParentShowsWhereATransparentControlDrawsNothing) {
@@ -349,14 +353,26 @@ TEST(Transparency, ParentShowsWhereATransparentControlDrawsNothing) {
   dot->setParent(back);
   dot->setColor(gfx::Color::rgb(200, 0, 0));  // never shown: no background is painted
   dot->setTransparent(true);
-  dot->setBounds(10, 10, 20, 12);
+  dot->setBounds(10, 10, 24, 16);
   ASSERT_TRUE(uitest::ShowAndWait(form));
   const QImage shot = back->widget()->grab().toImage();
   EXPECT_EQ(shot.pixel(11, 11), qRgb(30, 160, 60));  // inside the control, nothing drawn
   EXPECT_EQ(shot.pixel(14, 14), qRgb(0, 0, 0));      // what it drew
   EXPECT_EQ(shot.pixel(17, 17), qRgb(0, 0, 0));
   EXPECT_EQ(shot.pixel(18, 18), qRgb(30, 160, 60));
-  EXPECT_EQ(shot.pixel(29, 21), qRgb(30, 160, 60));
+  EXPECT_EQ(shot.pixel(11, 24), qRgb(30, 160, 60));
+  // The text's soft edges lie between black and the parent's green: no
+  // stand-in colour bleeds into them.
+  int inked = 0;
+  for (int y = 10; y < 26; ++y) {
+    for (int x = 19; x < 34; ++x) {
+      const QRgb px = shot.pixel(x, y);
+      EXPECT_LE(qRed(px), 30) << x << "," << y;
+      EXPECT_LE(qBlue(px), 60) << x << "," << y;
+      if (px != qRgb(30, 160, 60)) ++inked;
+    }
+  }
+  EXPECT_GT(inked, 10);  // the text was drawn
   dot->setTransparent(false);
   dot->repaint();
   const QImage opaque = back->widget()->grab().toImage();

@@ -12,12 +12,22 @@ Bitmap::Bitmap(QImage image) {
   if (!image.isNull()) image_ = image.convertToFormat(QImage::Format_RGB32);
 }
 
+Bitmap Bitmap::Transparent(int width, int height) {
+  Bitmap b;
+  if (width > 0 && height > 0) {
+    b.image_ = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
+    b.image_.fill(0u);
+  }
+  return b;
+}
+
 void Bitmap::resize(int width, int height) {
   if (width <= 0 || height <= 0) {
     clear();
     return;
   }
-  if (image_.width() != width || image_.height() != height || image_.isNull())
+  if (image_.width() != width || image_.height() != height || image_.isNull() ||
+      image_.format() != QImage::Format_RGB32)
     image_ = QImage(width, height, QImage::Format_RGB32);
   image_.fill(kBlack.toPixel());
 }
@@ -37,7 +47,8 @@ void Bitmap::fillRect(const Rect& r, Color c) {
   const Rect clip = IntersectRect(r, rect());
   if (IsNullRect(clip)) return;
   const std::uint32_t p = c.toPixel();
-  for (int y = clip.top; y < clip.bottom; ++y) std::fill(row(y) + clip.left, row(y) + clip.right, p);
+  for (int y = clip.top; y < clip.bottom; ++y)
+    std::fill(row(y) + clip.left, row(y) + clip.right, p);
 }
 
 void Bitmap::copyRect(const Rect& dstRect, const Bitmap& src, const Rect& srcRect) {
@@ -81,7 +92,8 @@ void Bitmap::copyRect(const Rect& dstRect, const Bitmap& src, const Rect& srcRec
     xs[static_cast<std::size_t>(x - clip.left)] =
         srcRect.left + static_cast<int>(static_cast<long long>(x - dstRect.left) * sw / dw);
   for (int y = clip.top; y < clip.bottom; ++y) {
-    const int sy = srcRect.top + static_cast<int>(static_cast<long long>(y - dstRect.top) * shh / dh);
+    const int sy =
+        srcRect.top + static_cast<int>(static_cast<long long>(y - dstRect.top) * shh / dh);
     if (sy < 0 || sy >= from->height()) continue;
     const std::uint32_t* s = from->row(sy);
     std::uint32_t* d = row(y);

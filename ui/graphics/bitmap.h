@@ -21,6 +21,11 @@ class Bitmap {
   Bitmap() = default;
   Bitmap(int width, int height);  // filled black
   explicit Bitmap(QImage image);  // converted to RGB32
+  // A bitmap whose pixels start fully transparent, for a control drawn over
+  // its parent: whatever is drawn on it is opaque, and the soft edges of
+  // text keep their coverage instead of blending with a stand-in colour.
+  // Resizing makes it an ordinary (opaque) bitmap again.
+  static Bitmap Transparent(int width, int height);
 
   int width() const { return image_.width(); }
   int height() const { return image_.height(); }
