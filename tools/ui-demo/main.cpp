@@ -178,8 +178,9 @@ void SkinTile::paint(gfx::Canvas& canvas) {
   gfx::Rect label{r.left, r.top + 28, r.right, r.bottom};
   canvas.drawText(skin_ == 0 ? "无皮肤" : kSkinTitles[static_cast<std::size_t>(skin_ - 1)], label,
                   gfx::kTextCenter | gfx::kTextSingleLine);
-  const gfx::Color outline =
-      demo_.current == skin_ ? gfx::Color::rgb(0, 0, 128) : gfx::Color::rgb(160, 160, 160);
+  const gfx::Color outline = demo_.current != skin_ ? gfx::Color::rgb(160, 160, 160)
+                             : demo_.current == 5   ? gfx::Color::rgb(120, 190, 255)
+                                                    : gfx::Color::rgb(0, 0, 128);
   canvas.frameRect(gfx::Rect{r.left + 1, r.top + 1, r.right - 1, r.top + 27}, outline);
   if (demo_.current == skin_)
     canvas.frameRect(gfx::Rect{r.left, r.top, r.right, r.top + 28}, outline);
@@ -258,11 +259,21 @@ ui::Form* Demo::makeForm(const char* caption, gfx::Rect bounds, bool withSelecto
   frames.push_back(frame);
   forms.push_back(form);
 
+  // A right click anywhere in the form (also on its tiles and text) opens
+  // the demo menu at the pointer.
+  auto openMenu = [this](ui::Control&, ui::MouseButton button, unsigned, int, int) {
+    if (button != ui::MouseButton::Right || menu == nullptr) return;
+    const QPoint p = QCursor::pos();
+    menu->Popup(p.x(), p.y());
+  };
+  form->onMouseUp = openMenu;
+
   if (withSelector) {
     for (int i = 0; i <= 6; ++i) {
       auto* tile = new SkinTile(form, *this, i == 6 ? 0 : i + 1);
       tile->setParent(form);
       tile->setBounds(12 + i * 70, 12, 64, 48);
+      tile->onMouseUp = openMenu;
       tile->setHint(i == 6 ? "去掉皮肤"
                            : std::string("换成") + kSkinTitles[static_cast<std::size_t>(i)]);
     }
@@ -270,6 +281,7 @@ ui::Form* Demo::makeForm(const char* caption, gfx::Rect bounds, bool withSelecto
                           "单击上面的方块或按 1–6 切换所有窗口的皮肤，0 去掉皮肤。\n"
                           "在窗口里单击右键打开菜单；在标题栏单击右键打开系统菜单。\n"
                           "把窗口拖近屏幕边缘，它会吸附过去。");
+    note->onMouseUp = openMenu;
     note->setParent(form);
     note->setBounds(12, 76, 480, 80);
   }
@@ -280,11 +292,6 @@ ui::Form* Demo::makeForm(const char* caption, gfx::Rect bounds, bool withSelecto
       select(key - '0');
       key = 0;
     }
-  };
-  form->onMouseUp = [this](ui::Control&, ui::MouseButton button, unsigned, int, int) {
-    if (button != ui::MouseButton::Right || menu == nullptr) return;
-    const QPoint p = QCursor::pos();
-    menu->Popup(p.x(), p.y());
   };
   return form;
 }
