@@ -30,3 +30,17 @@ void defaultFontKeys(FontKeys& f) {
 }
 
 }  // namespace skin::keytable_detail
+
+namespace skin {
+
+gfx::Font WithFontKeys(gfx::Font base, const FontKeys& keys) {
+  base.name = keys.fontName;
+  base.height = keys.fontHeight;
+  base.bold = keys.fontStyle.bold;
+  base.italic = keys.fontStyle.italic;
+  base.underline = keys.fontStyle.underline;
+  base.strikeOut = keys.fontStyle.strikeOut;
+  return base;
+}
+
+}  // namespace skin

@@ -14,6 +14,7 @@
 
 #include "skin/data/skin_definition.h"
 #include "skin/data/skin_values.h"
+#include "ui/graphics/font.h"
 
 namespace skin {
 
@@ -25,6 +26,10 @@ struct FontKeys {
   FontStyles fontStyle;
   gfx::Color fontColor;
 };
+
+// base with the group's face, height and styles (colour and character set
+// stay the base's).
+gfx::Font WithFontKeys(gfx::Font base, const FontKeys& keys);
 
 // The row type of the font group; the class derives from FontKeys.
 struct FontGroupTag {};

@@ -42,13 +42,7 @@ std::string FitCaptionText(const gfx::Canvas& canvas, const std::string& text, i
 }
 
 gfx::Font CaptionFont(const TbsDataSkinCaption& data, bool active) {
-  gfx::Font f;
-  f.name = data.fontName;
-  f.height = data.fontHeight;
-  f.bold = data.fontStyle.bold;
-  f.italic = data.fontStyle.italic;
-  f.underline = data.fontStyle.underline;
-  f.strikeOut = data.fontStyle.strikeOut;
+  gfx::Font f = WithFontKeys(gfx::Font{}, data);
   f.color = active ? data.activeFontColor : data.fontColor;
   return f;
 }

@@ -210,14 +210,7 @@ gfx::Bitmap PaintPlainItem(const MenuItemPaint& item, gfx::Size size, const gfx:
 }
 
 gfx::Font LookFont(const TbsDataSkinMenuItem& data, const gfx::Font& defaultFont) {
-  gfx::Font f = defaultFont;
-  f.name = data.fontName;
-  f.height = data.fontHeight;
-  f.bold = data.fontStyle.bold;
-  f.italic = data.fontStyle.italic;
-  f.underline = data.fontStyle.underline;
-  f.strikeOut = data.fontStyle.strikeOut;
-  return f;
+  return WithFontKeys(defaultFont, data);
 }
 
 }  // namespace

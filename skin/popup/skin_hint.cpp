@@ -36,13 +36,7 @@ void TbsSkinHintWindow::choose(const TbsSkinHint* hint) {
   }
   font_ = hint->DefaultFont;
   if (skin_ != nullptr && hint->UseSkinFont) {
-    const TbsDataSkinHintWindow& h = skin_->HintWindow();
-    font_.name = h.fontName;
-    font_.height = h.fontHeight;
-    font_.bold = h.fontStyle.bold;
-    font_.italic = h.fontStyle.italic;
-    font_.underline = h.fontStyle.underline;
-    font_.strikeOut = h.fontStyle.strikeOut;
+    font_ = WithFontKeys(font_, skin_->HintWindow());
   }
   if (data != nullptr && data->ResourceStrData() != nullptr) {
     font_.charset = data->ResourceStrData()->CharSet();
