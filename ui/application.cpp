@@ -76,7 +76,20 @@ void Application::minimize() {
     minimizedForms_.push_back(f);
     f->widget()->showMinimized();
   }
+  // A listener may remove itself while it runs: walk a copy.
+  const auto listeners = minimizeListeners_;
+  for (auto it = listeners.rbegin(); it != listeners.rend(); ++it) it->second();
   if (onMinimize) onMinimize();
+}
+
+int Application::addMinimizeListener(std::function<void()> listener) {
+  const int token = nextFilter_++;
+  minimizeListeners_.emplace_back(token, std::move(listener));
+  return token;
+}
+
+void Application::removeMinimizeListener(int token) {
+  std::erase_if(minimizeListeners_, [token](const auto& l) { return l.first == token; });
 }
 
 void Application::restore() {

@@ -36,6 +36,12 @@ class Application {
   bool minimized() const { return minimized_; }
   std::function<void()> onMinimize;
   std::function<void()> onRestore;
+  // Further listeners of minimizing, for components that follow it for a
+  // while (a notification-area icon hides the windows to the tray). The one
+  // added last hears first; onMinimize comes after them all. Returns a token
+  // for removeMinimizeListener.
+  int addMinimizeListener(std::function<void()> listener);
+  void removeMinimizeListener(int token);
 
   // Sees every message taken from the queue (input, timers, posted
   // messages), for any window of the process, before it is dispatched.
@@ -105,6 +111,7 @@ class Application {
   void makeHintWindow();
 
   std::vector<std::pair<int, MessageFilter>> filters_;
+  std::vector<std::pair<int, std::function<void()>>> minimizeListeners_;
   int nextFilter_ = 1;
   std::string title_;
   Form* mainForm_ = nullptr;

@@ -207,12 +207,10 @@ TbsTrayIcon::TbsTrayIcon(ui::Component* owner, ui::Scheduler* clock,
   area_->onAction = [this](TrayAction a) { HandleTrayAction(a); };
   area_->onRecreated = [this] { NotificationAreaRecreated(); };
   refreshPicture();
-  // The application's minimizing is seen first by the icon (it may hide the
-  // windows to the tray), then by whoever listened before.
-  ui::Application& app = ui::Application::instance();
-  previousOnMinimize_ = app.onMinimize;
-  app.onMinimize = [this] { applicationMinimized(); };
-  applicationHooked_ = true;
+  // The icon hears of the application's minimizing (it may hide the
+  // windows to the tray) before the application's own minimize event.
+  minimizeListener_ =
+      ui::Application::instance().addMinimizeListener([this] { applicationMinimized(); });
   if (ui::Form* form = ownerForm()) form->installHook(this);
   // The properties are set right after construction; the after-set-up step
   // follows from the event loop.
@@ -229,7 +227,7 @@ TbsTrayIcon::~TbsTrayIcon() {
   }
   if (iconPresent_) area_->deleteIcon();
   iconPresent_ = false;
-  if (applicationHooked_) ui::Application::instance().onMinimize = previousOnMinimize_;
+  ui::Application::instance().removeMinimizeListener(minimizeListener_);
   if (popupMenu_ != nullptr && popupMenu_->popupComponent == this) {
     popupMenu_->popupComponent = nullptr;
   }
@@ -513,7 +511,6 @@ void TbsTrayIcon::HideToTray() {
 
 void TbsTrayIcon::applicationMinimized() {
   if (MinimizeToTray) HideToTray();
-  if (previousOnMinimize_) previousOnMinimize_();
 }
 
 void TbsTrayIcon::hookMessage(ui::Message& m) {

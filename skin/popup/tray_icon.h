@@ -181,8 +181,7 @@ class TbsTrayIcon : public ui::Component, private ui::MessageHook {
   int loadedCall_ = 0;
   bool loaded_ = false;
   TrayClickTracker clicks_;
-  std::function<void()> previousOnMinimize_;
-  bool applicationHooked_ = false;
+  int minimizeListener_ = 0;
   std::vector<ui::Form*> hiddenForms_;  // hidden by HideMainWindow
 };
 

@@ -1,4 +1,6 @@
 // The application: main form, open forms, closing, minimizing all forms.
+#include <string>
+
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QPointer>
@@ -68,6 +70,32 @@ TEST(Application, MinimizeAndRestoreEveryVisibleForm) {
   EXPECT_EQ(restored, 1);
   app.onMinimize = nullptr;
   app.onRestore = nullptr;
+}
+
+TEST(Application, MinimizeListenersHearLastAddedFirstAndLeaveInAnyOrder) {
+  auto& app = ui::Application::instance();
+  ui::Form a;
+  a.setBounds(10, 10, 200, 100);
+  ASSERT_TRUE(uitest::ShowAndWait(a));
+  std::string heard;
+  app.onMinimize = [&] { heard += "app "; };
+  const int first = app.addMinimizeListener([&] { heard += "first "; });
+  const int second = app.addMinimizeListener([&] { heard += "second "; });
+  app.minimize();
+  app.restore();
+  EXPECT_EQ(heard, "second first app ");
+  // The first to come leaves first: the second still hears, the first not.
+  app.removeMinimizeListener(first);
+  heard.clear();
+  app.minimize();
+  app.restore();
+  EXPECT_EQ(heard, "second app ");
+  app.removeMinimizeListener(second);
+  heard.clear();
+  app.minimize();
+  app.restore();
+  EXPECT_EQ(heard, "app ");
+  app.onMinimize = nullptr;
 }
 
 TEST(Application, WindowStatesKeepTheNormalBounds) {
