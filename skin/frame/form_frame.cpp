@@ -320,9 +320,13 @@ void TbsFormFrame::UpdateFrameRegion() {
   hasMaskStrips_ = true;
   const gfx::Rect& a = placed_.maskArea;
   gfx::Region region = gfx::IsNullRect(a) ? gfx::Region() : gfx::Region(a);
+  bool keepsFrame = false;
   const auto add = [&](const gfx::Bitmap& strip, int dx, int dy) {
     if (strip.empty()) return;
-    if (auto data = MaskToRects(strip, dx, dy)) region = region.united(RegionFromData(*data));
+    if (auto data = MaskToRects(strip, dx, dy); data && !data->rects.empty()) {
+      keepsFrame = true;
+      region = region.united(RegionFromData(*data));
+    }
   };
   add(maskStrips_.top, 0, 0);
   add(maskStrips_.bottom, 0, a.bottom);
@@ -330,6 +334,15 @@ void TbsFormFrame::UpdateFrameRegion() {
   add(maskStrips_.right, a.right, a.top);
   // The window never reaches past its own rectangle.
   region = region.intersected(gfx::Region(gfx::Rect{0, 0, w, h}));
+  if (!keepsFrame || region.empty()) {
+    // A mask without a black pixel in its borders (all white, say) would
+    // cut the whole frame away, caption and buttons with it, or leave no
+    // pixel at all: such a mask counts as none, as an empty one does.
+    if (form_->hasRegion()) form_->clearRegion();
+    maskStrips_ = {};
+    hasMaskStrips_ = false;
+    return;
+  }
   form_->setRegion(region);
 }
 
