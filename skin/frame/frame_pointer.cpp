@@ -50,12 +50,21 @@ void FramePointerTracker::TrackHover(FrameObjectList& objects, gfx::Point p, boo
 void FramePointerTracker::Press(FrameObjectList& objects, gfx::Point p, PointerButton button,
                                 int hitCode, bool formActive, FramePointerHost& host) {
   TrackHover(objects, p, formActive, host);
-  if (TbsActiveSkinObject* hot = At(objects, HotObject)) {
+  TbsActiveSkinObject* hot = At(objects, HotObject);
+  if (hitCode == ui::HTCAPTION) {
+    // The press drags the window or opens its system menu: only a caption
+    // object hears it. An object of a skin that lies over the caption is
+    // not pressed, or it would stay down and keep the pointer with no
+    // release ever reaching it.
+    PressedObject = -1;
+    if (hot != nullptr && IsCaption(hot)) hot->PointerDown(p.x, p.y, button);
+    return;
+  }
+  if (hot != nullptr) {
     if (!IsCaption(hot)) host.capturePointer();
     PressedObject = HotObject;
     hot->PointerDown(p.x, p.y, button);
   }
-  if (hitCode == ui::HTCAPTION) PressedObject = -1;
 }
 
 void FramePointerTracker::Release(FrameObjectList& objects, gfx::Point p, PointerButton button,

@@ -39,7 +39,8 @@ class FramePointerTracker {
 
   // A press on the frame: the hot object is pressed and captures the
   // pointer (a caption object does not). A press that answered the caption
-  // code leaves nothing pressed (the framework drags the window).
+  // code leaves nothing pressed and nothing captured (the framework drags
+  // the window): only a caption object under it gets the press.
   void Press(FrameObjectList& objects, gfx::Point p, PointerButton button, int hitCode,
              bool formActive, FramePointerHost& host);
 
