@@ -1,6 +1,8 @@
 // Placing the skinned frame's geometry for a window size.
 #include "skin/frame/frame_geometry.h"
 
+#include <algorithm>
+
 namespace skin {
 
 namespace {
@@ -120,6 +122,12 @@ gfx::Rect SkinnedClientRect(const SkinFormInfo& info, gfx::Size pictureSize,
   r.top += info.clientRect.top;
   r.right -= pictureSize.width - info.clientRect.right;
   r.bottom -= pictureSize.height - info.clientRect.bottom;
+  // A client rect reaching past the skin's picture does not take the
+  // client area (and the window's controls) outside the window.
+  r.left = std::max(r.left, window.left);
+  r.top = std::max(r.top, window.top);
+  r.right = std::min(r.right, window.right);
+  r.bottom = std::min(r.bottom, window.bottom);
   if (r.right < r.left) r.right = r.left;
   if (r.bottom < r.top) r.bottom = r.top;
   return r;

@@ -45,7 +45,8 @@ gfx::Rect MapFrameRect(const SkinFormInfo& info, gfx::Size pictureSize,
 
 // The non-client size query: the client rectangle left inside the window
 // rectangle `window` by the skinned frame (right and bottom never pass left
-// and top).
+// and top). A skin whose client rect reaches past its picture still gets a
+// client area within the window.
 gfx::Rect SkinnedClientRect(const SkinFormInfo& info, gfx::Size pictureSize,
                             const gfx::Rect& window);
 
