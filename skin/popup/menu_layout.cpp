@@ -42,7 +42,7 @@ int MenuItemHeight(const MenuLevelItem& item, const MenuLevelMetrics& m) {
 }
 
 MenuLevelSize SizeMenuLevel(const std::vector<MenuLevelItem>& items, const MenuLevelMetrics& m,
-                            int workAreaHeight) {
+                            int workAreaHeight, int workAreaWidth) {
   MenuLevelSize s;
   int widest = 0;
   int sum = 0;
@@ -60,6 +60,7 @@ MenuLevelSize SizeMenuLevel(const std::vector<MenuLevelItem>& items, const MenuL
   } else {
     s.width = core + kDefaultExtraWidth;
   }
+  if (workAreaWidth > 0) s.width = std::min(s.width, workAreaWidth);
 
   if (m.maxItemsInWindow > 0 && static_cast<int>(items.size()) > m.maxItemsInWindow) {
     const int itemHeight = MenuItemHeight(MenuLevelItem{}, m);

@@ -50,9 +50,11 @@ struct MenuLevelSize {
   bool scrollLimited = false;  // scrolls because of maxItemsInWindow, not the work area
 };
 
-// The window size of a level shown in a work area workAreaHeight high.
+// The window size of a level shown in a work area workAreaHeight high and
+// workAreaWidth wide. A level is never wider than the work area (0: no
+// limit): a caption wider than the screen is cut, not the level moved off it.
 MenuLevelSize SizeMenuLevel(const std::vector<MenuLevelItem>& items, const MenuLevelMetrics& m,
-                            int workAreaHeight);
+                            int workAreaHeight, int workAreaWidth = 0);
 
 // The items area placed for the window size (PlacedItemsArea).
 gfx::Rect PlaceMenuItemsArea(const MenuLevelMetrics& m, int width, int height);

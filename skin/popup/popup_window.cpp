@@ -103,7 +103,7 @@ bool TbsSkinPopupWindow::Open(const gfx::Rect& anchor, ui::MenuItem& items, bool
 
   const MenuLevelMetrics m = metrics();
   const gfx::Rect& work = menu_->MenuWorkArea();
-  const MenuLevelSize size = SizeMenuLevel(levelItems_, m, work.height());
+  const MenuLevelSize size = SizeMenuLevel(levelItems_, m, work.height(), work.width());
   scrolling_ = size.scrolling;
   scrollLimited_ = size.scrollLimited;
   placedItemsArea_ = PlaceMenuItemsArea(m, size.width, size.height);
