@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -115,6 +116,8 @@ struct HostileSkin {
   std::function<void(SkinFolder&)> edit;
   bool skinned = true;  // the frame takes it as a skin (else the default frame)
 };
+// Rows print by name (not as raw bytes) in test output.
+void PrintTo(const HostileSkin& row, std::ostream* out) { *out << row.name; }
 
 const HostileSkin kHostileSkins[] = {
     {"frame picture larger than the window and the screen", kRed,
