@@ -30,17 +30,8 @@ namespace {
 constexpr int kW = 1920;
 constexpr int kH = 1080;
 
-struct LoadedSkin {
-  skin::TbsCompressedStoredSkin stored;
-  skin::TbsSkinData data;
-  explicit LoadedSkin(int index) {
-    app::LoadBuiltinSkin(app::BuiltinSkins()[static_cast<std::size_t>(index)], stored);
-    data.setCompressedStoredSkin(&stored);
-  }
-};
-
-LoadedSkin& Skin() {
-  static LoadedSkin s(0);
+app::LoadedBuiltinSkin& Skin() {
+  static app::LoadedBuiltinSkin s(0);
   return s;
 }
 

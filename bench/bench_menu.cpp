@@ -4,10 +4,7 @@
 // single items redrawn) against drawing those two item images alone.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <string>
-
-#include <QApplication>
 
 #include "skin/popup/menu_paint.h"
 #include "skin/popup/popup_window.h"
@@ -95,13 +92,3 @@ void BM_SelectionMoveByKey(benchmark::State& state) {
 BENCHMARK(BM_SelectionMoveByKey)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -4,10 +4,6 @@
 // against one plain virtual call doing the same work.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-
-#include <QApplication>
-
 #include "ui/message.h"
 #include "ui/win_control.h"
 
@@ -92,13 +88,3 @@ void BM_PerformOneHook(benchmark::State& state) {
 BENCHMARK(BM_PerformOneHook);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

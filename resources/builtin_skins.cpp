@@ -37,4 +37,9 @@ void LoadBuiltinSkin(const BuiltinSkin& builtin, skin::TbsCompressedStoredSkin& 
   stored.setCompressedData(builtin.compressed);
 }
 
+LoadedBuiltinSkin::LoadedBuiltinSkin(int index) {
+  LoadBuiltinSkin(BuiltinSkins()[static_cast<std::size_t>(index)], stored);
+  data.setCompressedStoredSkin(&stored);
+}
+
 }  // namespace app

@@ -8,9 +8,8 @@
 #include <span>
 #include <string_view>
 
-namespace skin {
-class TbsCompressedStoredSkin;
-}
+#include "skin/data/compressed_stored_skin.h"
+#include "skin/data/skin_data.h"
 
 namespace app {
 
@@ -28,5 +27,16 @@ const BuiltinSkin* FindBuiltinSkin(std::string_view name);
 // Fills a stored-skin component with a built-in skin: its file name and its
 // compressed bytes, as the component's stored properties would.
 void LoadBuiltinSkin(const BuiltinSkin& builtin, skin::TbsCompressedStoredSkin& stored);
+
+// Built-in skin number index (selector order) in a stored-skin component of
+// its own, read into a skin data component ready to draw from.
+struct LoadedBuiltinSkin {
+  explicit LoadedBuiltinSkin(int index);
+  LoadedBuiltinSkin(const LoadedBuiltinSkin&) = delete;
+  LoadedBuiltinSkin& operator=(const LoadedBuiltinSkin&) = delete;
+
+  skin::TbsCompressedStoredSkin stored;
+  skin::TbsSkinData data;
+};
 
 }  // namespace app

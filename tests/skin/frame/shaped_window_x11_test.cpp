@@ -80,21 +80,12 @@ class ShapedWindowX11 : public ::testing::Test {
   // The shot's pixel at window point (x, y) of the form.
   QRgb at(int x, int y) const { return shot_.pixel(kLeft + x, kTop + y); }
 
-  struct LoadedSkin {
-    skin::TbsCompressedStoredSkin stored;
-    skin::TbsSkinData data;
-    explicit LoadedSkin(int index) {
-      app::LoadBuiltinSkin(app::BuiltinSkins()[static_cast<std::size_t>(index)], stored);
-      data.setCompressedStoredSkin(&stored);
-    }
-  };
-
   QWidget backdrop_;
   QImage shot_;
 };
 
 TEST_F(ShapedWindowX11, MaskCutsTheCornersOfTheVioletFrame) {
-  LoadedSkin skin(kVioletSkin);
+  app::LoadedBuiltinSkin skin(kVioletSkin);
   ASSERT_FALSE(skin.data.MaskPicture().empty());
   const gfx::Bitmap& picture = skin.data.Picture();
   const int pw = picture.width(), ph = picture.height();
@@ -161,7 +152,7 @@ TEST_F(ShapedWindowX11, MaskCutsTheCornersOfTheVioletFrame) {
 
 TEST_F(ShapedWindowX11, SquareSkinAndDefaultFrameKeepTheirCorners) {
   {
-    LoadedSkin skin(kSquareSkin);
+    app::LoadedBuiltinSkin skin(kSquareSkin);
     ASSERT_TRUE(skin.data.MaskPicture().empty());
     const gfx::Bitmap& picture = skin.data.Picture();
     ui::Form form;
