@@ -39,7 +39,8 @@ const char* kSections =
     "clientrect=2,2,18,10\n"
     "[fixed]\npictureindex=0\nmaskpictureindex=1\nskinrect=10,20,30,32\nclientrect=2,2,18,10\n"
     "[lost]\npictureindex=5\nskinrect=10,20,30,32\n"
-    "[tiny]\npictureindex=0\nmaskpictureindex=1\nskinrect=0,0,0,0\n";
+    "[tiny]\npictureindex=0\nmaskpictureindex=1\nskinrect=0,0,0,0\n"
+    "[plain]\nfontname=Arial\nfontheight=12\n";
 
 gfx::Bitmap CutCornerMask() {
   gfx::Bitmap m(20, 12);
@@ -51,7 +52,7 @@ gfx::Bitmap CutCornerMask() {
 std::unique_ptr<TestSkin> MakeSkin() {
   return std::make_unique<TestSkin>(
       std::vector<std::string>{"nine:button", "strip:button", "column:button", "fixed:button",
-                               "lost:button", "tiny:button"},
+                               "lost:button", "tiny:button", "plain:stdlabel"},
       kSections, std::vector<gfx::Bitmap>{CoordinatePicture(40, 40, 7), CutCornerMask()});
 }
 
@@ -95,6 +96,8 @@ TEST_F(SkinControlBase, ASectionPinsWhatItsKindDoesNotLetChange) {
       {"strip", skin::StretchKind::Horizontal, 50, 12},
       {"column", skin::StretchKind::Vertical, 20, 30},
       {"fixed", skin::StretchKind::Fixed, 20, 12},
+      // A kind without picture keys fits no picture and pins nothing.
+      {"plain", skin::StretchKind::None, 50, 30},
   };
   for (const Row& row : rows) {
     auto* c = place(row.section, 50, 30);
