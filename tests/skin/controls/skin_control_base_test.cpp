@@ -12,6 +12,7 @@
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_font.h"
 #include "skin/frame/form_frame.h"
+#include "support/qt_wait.h"
 #include "test_skin.h"
 #include "ui/form.h"
 
@@ -257,9 +258,9 @@ TEST_F(SkinControlBase, MouseEnterAndLeaveAreTold) {
   const QPoint inside = c->widget()->mapTo(form_->widget(), QPoint(10, 10));
   QTest::mouseMove(window, QPoint(250, 150));
   QTest::mouseMove(window, inside);
-  QTRY_COMPARE(entered, 1);
+  WAIT_EQ(entered, 1, 2000);
   QTest::mouseMove(window, QPoint(250, 150));
-  QTRY_COMPARE(left, 1);
+  WAIT_EQ(left, 1, 2000);
 }
 
 TEST(SkinFont, TheSectionOrTheDefaultFontAndTheCharacterSet) {
