@@ -27,10 +27,14 @@ void TbsSkinLinkImage::setStretch(bool on) {
   invalidate();
 }
 
-void TbsSkinLinkImage::applyAutoSize() {
+void TbsSkinLinkImage::applyAutoSize() { setBounds(left(), top(), width(), height()); }
+
+void TbsSkinLinkImage::setBounds(int left, int top, int width, int height) {
   if (autoSize_ && !picture_.empty()) {
-    setBounds(left(), top(), picture_.width(), picture_.height());
+    width = picture_.width();
+    height = picture_.height();
   }
+  ui::GraphicControl::setBounds(left, top, width, height);
 }
 
 void TbsSkinLinkImage::click() {

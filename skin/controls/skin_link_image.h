@@ -29,6 +29,8 @@ class TbsSkinLinkImage : public ui::GraphicControl {
   bool Stretch() const { return stretch_; }
   void setStretch(bool on);
 
+  // With AutoSize and a picture, the size stays the picture's.
+  void setBounds(int left, int top, int width, int height) override;
   // Fires OnClick, then opens URL.
   void click() override;
   // What became of the last click's address (Refused before any click).
