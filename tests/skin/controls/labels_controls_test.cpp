@@ -450,6 +450,13 @@ TEST_F(LabelsOnAForm, ATextLabelIsExactlyAsTallAsItsLines) {
   l->setLines({"words that wrap onto lines", "then one more"});
   EXPECT_EQ(l->width(), 40);
   EXPECT_GE(l->height(), LinesHeight(l->TextFont(), 4));
+  // Right-aligned, it keeps its right edge while sizing.
+  l->setWordWrap(false);
+  l->setAlignment(skin::LabelAlignment::Right);
+  l->setBounds(20, 5, 100, 10);
+  l->setLines({"教室号码", "x"});
+  EXPECT_EQ(l->left() + l->width(), 120);
+  EXPECT_EQ(l->width(), LaidOut(l->TextFont(), "教室号码").width);
   // Right-aligned without automatic sizing, as the login window has them.
   l->setAutoSize(false);
   l->setAlignment(skin::LabelAlignment::Right);
