@@ -126,6 +126,11 @@ void TbsSkinCustomTabSheet::wndProc(ui::Message& m) {
   if (m.id == ui::CM_TEXTCHANGED && pageControl_ != nullptr) pageControl_->pageChanged();
 }
 
+void TbsSkinCustomTabSheet::mouseEnter() {
+  ui::WinControl::mouseEnter();
+  if (pageControl_ != nullptr) pageControl_->setHotTab(-1);
+}
+
 void TbsSkinCustomTabSheet::resized() {
   ui::WinControl::resized();
   // The background is tiled from the page's left-top: all of it changes.
@@ -411,8 +416,10 @@ void TbsSkinPageControl::updateUpDown() {
     }
   }
   layoutRow();
-  int hidden = HiddenTabs(row_, width(), upDown_ != nullptr ? udWidth : 0);
-  if (hidden > 0 && upDown_ == nullptr) hidden = HiddenTabs(row_, width(), udWidth);
+  // The up-down goes as soon as every tab fits the whole width: left beside
+  // the tabs it would cover the last ones though they had room.
+  int hidden = firstTab_ == 0 ? HiddenTabs(row_, width(), 0) : 1;
+  if (hidden > 0) hidden = HiddenTabs(row_, width(), udWidth);
   if (hidden == 0) {
     destroyUpDown();
     return;
@@ -425,6 +432,7 @@ void TbsSkinPageControl::updateUpDown() {
     upDown_->setParent(this);
     upDown_->SetSkinData(SkinData());
     upDown_->OnChange = [this](TbsSkinUpDown&, int position) { scrollTo(position); };
+    upDown_->OnMouseEnter = [this](ui::Control&) { setHotTab(-1); };
   }
   const int y = tabPosition_ == TabPosition::tpBottom ? height() - defaultItemHeight_ : 0;
   upDown_->setBounds(width() - udWidth, y, udWidth, defaultItemHeight_);

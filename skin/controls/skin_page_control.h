@@ -53,6 +53,8 @@ class TbsSkinCustomTabSheet : public ui::WinControl {
   void paint(gfx::Canvas& canvas) override;
   void wndProc(ui::Message& m) override;
   void resized() override;
+  // The pointer on a page is off the tabs.
+  void mouseEnter() override;
 
  private:
   friend class TbsSkinPageControl;
