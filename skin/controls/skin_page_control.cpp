@@ -257,8 +257,19 @@ void TbsSkinPageControl::setTabWidth(int w) {
 }
 
 void TbsSkinPageControl::setImages(ui::ImageList* images) {
+  if (images_ != nullptr) removeFreeNotification(images_);
   images_ = images;
+  // A list destroyed before the control is forgotten, not drawn from.
+  if (images_ != nullptr) freeNotification(images_);
   updateTabs();
+}
+
+void TbsSkinPageControl::notification(ui::Component* component, Operation operation) {
+  TbsSkinControl::notification(component, operation);
+  if (operation == Operation::Removing && component == images_) {
+    images_ = nullptr;
+    if (!destroying()) updateTabs();
+  }
 }
 
 void TbsSkinPageControl::setDefaultFont(const gfx::Font& font) {

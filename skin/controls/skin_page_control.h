@@ -146,6 +146,7 @@ class TbsSkinPageControl : public TbsSkinControl {
   void mouseLeave() override;
   void keyDown(int& key, unsigned shift) override;
   void wndProc(ui::Message& m) override;
+  void notification(ui::Component* component, Operation operation) override;
 
  private:
   friend class TbsSkinCustomTabSheet;

@@ -14,8 +14,6 @@ namespace skin {
 
 namespace {
 
-constexpr int kRepeatTimer = 1;
-
 // The piece of the picture, or an empty bitmap when it does not lie in it.
 gfx::Bitmap Piece(const gfx::Bitmap& picture, const gfx::Rect& r) {
   if (gfx::IsNullRect(r) || r.left < 0 || r.top < 0 || r.right > picture.width() ||
@@ -63,13 +61,38 @@ void DrawArrow(gfx::Canvas& c, const gfx::Rect& r, int direction, gfx::Color col
 
 }  // namespace
 
-TbsSkinUpDown::TbsSkinUpDown(ui::Component* owner) : TbsSkinCustomControl(owner) {
+TbsSkinUpDown::TbsSkinUpDown(ui::Component* owner)
+    : TbsSkinCustomControl(owner), scheduler_(&ui::QtScheduler()) {
   SetSkinDataName("updown");
   setBounds(0, 0, 16, 20);
 }
 
 TbsSkinUpDown::~TbsSkinUpDown() {
+  cancelRepeat();
   if (hasCapture()) releaseCapture();
+}
+
+void TbsSkinUpDown::setScheduler(ui::Scheduler* scheduler) {
+  cancelRepeat();
+  scheduler_ = scheduler != nullptr ? scheduler : &ui::QtScheduler();
+}
+
+void TbsSkinUpDown::cancelRepeat() {
+  if (repeatCall_ != 0) scheduler_->cancel(repeatCall_);
+  repeatCall_ = 0;
+}
+
+void TbsSkinUpDown::repeat() {
+  repeatCall_ = 0;
+  if (pressed_ == -1) return;
+  // The pointer was taken away (another window, a menu): the press is over.
+  if (!hasCapture()) {
+    endPress();
+    return;
+  }
+  // Held over its button the press keeps stepping; moved off, it waits.
+  if (hot_ == pressed_) step(pressed_);
+  if (pressed_ != -1) repeatCall_ = scheduler_->start(kRepeatInterval, [this] { repeat(); });
 }
 
 void TbsSkinUpDown::setMin(int v) {
@@ -193,8 +216,8 @@ void TbsSkinUpDown::mouseDown(ui::MouseButton button, unsigned shift, int x, int
   hot_ = b;
   setCapture();
   invalidate();
-  repeating_ = false;
-  setTimer(kRepeatTimer, kRepeatDelay);
+  cancelRepeat();
+  repeatCall_ = scheduler_->start(kRepeatDelay, [this] { repeat(); });
   step(b);
 }
 
@@ -223,42 +246,12 @@ void TbsSkinUpDown::mouseLeave() {
 }
 
 void TbsSkinUpDown::endPress() {
-  killTimer(kRepeatTimer);
-  repeating_ = false;
+  cancelRepeat();
   if (hasCapture()) releaseCapture();
   if (pressed_ != -1) {
     pressed_ = -1;
     invalidate();
   }
-}
-
-void TbsSkinUpDown::wndProc(ui::Message& m) {
-  switch (m.id) {
-    case ui::WM_TIMER:
-      if (static_cast<int>(m.wparam) == kRepeatTimer) {
-        if (!repeating_) {
-          repeating_ = true;
-          setTimer(kRepeatTimer, kRepeatInterval);
-        }
-        // Held over its button, the press keeps stepping; moved off, it waits.
-        if (pressed_ != -1 && hot_ == pressed_) step(pressed_);
-        if (pressed_ == -1) killTimer(kRepeatTimer);
-        return;
-      }
-      break;
-    case ui::WM_CAPTURECHANGED:
-    case ui::WM_CANCELMODE:
-      TbsSkinCustomControl::wndProc(m);
-      if (pressed_ != -1) {
-        killTimer(kRepeatTimer);
-        pressed_ = -1;
-        invalidate();
-      }
-      return;
-    default:
-      break;
-  }
-  TbsSkinCustomControl::wndProc(m);
 }
 
 }  // namespace skin

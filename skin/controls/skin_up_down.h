@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "skin/controls/skin_control.h"
+#include "ui/scheduler.h"
 
 namespace skin {
 
@@ -41,6 +42,9 @@ class TbsSkinUpDown : public TbsSkinCustomControl {
   int hotButton() const { return hot_; }
   int pressedButton() const { return pressed_; }
 
+  // The clock of the press repeat (the event loop's by default).
+  void setScheduler(ui::Scheduler* scheduler);
+
   // Any size: the buttons are laid out over the control.
   void CalcSkinSize(int& width, int& height) override;
 
@@ -54,12 +58,13 @@ class TbsSkinUpDown : public TbsSkinCustomControl {
   void mouseUp(ui::MouseButton button, unsigned shift, int x, int y) override;
   void mouseMove(unsigned shift, int x, int y) override;
   void mouseLeave() override;
-  void wndProc(ui::Message& m) override;
 
  private:
   int buttonAt(int x, int y) const;
   void step(int button);
   void endPress();
+  void repeat();
+  void cancelRepeat();
 
   int min_ = 0;
   int max_ = 100;
@@ -68,7 +73,8 @@ class TbsSkinUpDown : public TbsSkinCustomControl {
   UpDownOrientation orientation_ = UpDownOrientation::udVertical;
   int hot_ = -1;
   int pressed_ = -1;
-  bool repeating_ = false;
+  ui::Scheduler* scheduler_;
+  ui::Scheduler::Id repeatCall_ = 0;
 };
 
 }  // namespace skin

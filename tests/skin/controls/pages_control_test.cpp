@@ -22,6 +22,7 @@
 #include "support/qt_wait.h"
 #include "ui/form.h"
 #include "ui/graphics/canvas.h"
+#include "ui/image_list.h"
 #include "ui/keys.h"
 
 namespace {
@@ -148,6 +149,54 @@ TEST_F(PageControlTest, TheLoginWindowsSettingsOwnFontAndTabHeight20) {
   EXPECT_EQ(pc_->tabRect(0),
             (gfx::Rect{0, 0, gfx::MeasureText(arial, "服务器设置").width + 12, 20}));
   EXPECT_EQ(pc_->pageArea(), (gfx::Rect{2, 22, 398, 198}));
+}
+
+TEST_F(PageControlTest, ATabWithAnImageCentresImageAndCaptionTogether) {
+  ui::ImageList images(nullptr, 16, 16);
+  gfx::Bitmap square(16, 16);
+  const gfx::Color magenta = gfx::Color::rgb(255, 0, 255);
+  square.fill(magenta);
+  images.add(square);
+  pc_->setImages(&images);
+  auto* a = addPage("Alpha");
+  auto* b = addPage("Beta");
+  b->setImageIndex(0);
+  a->setImageIndex(5);  // past the list: the caption alone
+  skinned();
+  gfx::Font f = pc_->DefaultFont();
+  f.name = section()->fontName;
+  f.height = section()->fontHeight;
+  EXPECT_EQ(pc_->tabRect(0).width(), gfx::MeasureText(f, "Alpha").width + 12);
+  const int tw = gfx::MeasureText(f, "Beta").width;
+  const gfx::Rect r = pc_->tabRect(1);
+  EXPECT_EQ(r.width(), 16 + tw + 2 + 2 + 12);
+  showActive();
+  // (width - (16 + caption + 4)) / 2 + 2 = 8 from the tab's left, centred in height.
+  const int x0 = r.left + 8;
+  const int y0 = r.top + (r.height() - 16) / 2;
+  gfx::Bitmap img = shot();
+  EXPECT_EQ(img.pixel(x0, y0), magenta);
+  EXPECT_EQ(img.pixel(x0 + 15, y0 + 15), magenta);
+  EXPECT_NE(img.pixel(x0 - 1, y0 + 8), magenta);
+  EXPECT_NE(img.pixel(x0 + 16, y0 + 8), magenta);
+  // A disabled page's image is drawn greyed.
+  b->setEnabled(false);
+  pc_->invalidate();
+  img = shot();
+  EXPECT_NE(img.pixel(x0 + 8, y0 + 8), magenta);
+}
+
+TEST_F(PageControlTest, AnImageListDestroyedFirstIsForgotten) {
+  auto* images = new ui::ImageList(nullptr, 16, 16);
+  images->add(gfx::Bitmap(16, 16));
+  pc_->setImages(images);
+  addPage("Alpha")->setImageIndex(0);
+  const int withImage = pc_->tabRect(0).width();
+  delete images;
+  EXPECT_EQ(pc_->Images(), nullptr);
+  EXPECT_EQ(pc_->tabRect(0).width(), withImage - 16 - 4);
+  showActive();
+  (void)shot();
 }
 
 TEST_F(PageControlTest, StretchedTabsFillTheirTabHeight) {
@@ -546,6 +595,92 @@ TEST_F(PageControlTest, HostileSizesCaptionsAndLifetimes) {
   delete a;
   EXPECT_EQ(pc2->PageCount(), 0);
   (void)gfx::Bitmap(pc2->widget()->grab().toImage());
+}
+
+}  // namespace
+
+namespace {
+
+class UpDownTest : public ::testing::Test {
+ protected:
+  UpDownTest() {
+    form_ = new ui::Form();
+    form_->setBounds(50, 50, 300, 200);
+    ud_ = new skin::TbsSkinUpDown(form_);
+    ud_->setParent(form_);
+    ud_->setBounds(20, 20, 40, 20);
+    ud_->setScheduler(&clock_);
+    ud_->OnChange = [this](skin::TbsSkinUpDown&, int p) { changes_.push_back(p); };
+    form_->show();
+    form_->activate();
+    WAIT_TRUE(form_->active(), 2000);
+  }
+  ~UpDownTest() override { delete form_; }
+  QWindow* win() { return form_->widget()->windowHandle(); }
+  QPoint at(int x, int y) { return ud_->widget()->mapTo(ud_->widget()->window(), QPoint(x, y)); }
+
+  app::LoadedBuiltinSkin skin_{0};
+  ui::ManualScheduler clock_;
+  ui::Form* form_;
+  skin::TbsSkinUpDown* ud_;
+  std::vector<int> changes_;
+};
+
+TEST_F(UpDownTest, ButtonsLieSideBySideOrStackedAndTheRangeHoldsThePosition) {
+  ud_->setOrientation(skin::UpDownOrientation::udHorizontal);
+  EXPECT_EQ(ud_->buttonRect(0), (gfx::Rect{0, 0, 20, 20}));
+  EXPECT_EQ(ud_->buttonRect(1), (gfx::Rect{20, 0, 40, 20}));
+  ud_->setOrientation(skin::UpDownOrientation::udVertical);
+  EXPECT_EQ(ud_->buttonRect(1), (gfx::Rect{0, 0, 40, 10}));
+  EXPECT_EQ(ud_->buttonRect(0), (gfx::Rect{0, 10, 40, 20}));
+  // The skin's fixed 16 x 20 section does not pin the control's size.
+  ud_->SetSkinData(&skin_.data);
+  EXPECT_NE(ud_->SectionIndex(), -1);
+  EXPECT_EQ(ud_->width(), 40);
+  ud_->setMin(0);
+  ud_->setMax(3);
+  ud_->setPosition(7);
+  EXPECT_EQ(ud_->Position(), 3);
+  ud_->setPosition(-2);
+  EXPECT_EQ(ud_->Position(), 0);
+  ud_->setMin(5);  // Max below Min: the range is Min alone
+  EXPECT_EQ(ud_->Position(), 5);
+  ud_->setMax(4);
+  ud_->setPosition(9);
+  EXPECT_EQ(ud_->Position(), 5);
+  EXPECT_TRUE(changes_.empty());  // set in code: no OnChange
+}
+
+TEST_F(UpDownTest, AHeldButtonStepsAtOnceThenRepeatsAfterTheDelayUntilReleased) {
+  ud_->SetSkinData(&skin_.data);
+  ud_->setOrientation(skin::UpDownOrientation::udHorizontal);
+  ud_->setMax(10);
+  QTest::mousePress(win(), Qt::LeftButton, {}, at(30, 10));
+  WAIT_EQ(ud_->pressedButton(), 1, 1000);
+  EXPECT_EQ(changes_, std::vector<int>{1});
+  clock_.advance(skin::TbsSkinUpDown::kRepeatDelay - 1);
+  EXPECT_EQ(ud_->Position(), 1);
+  clock_.advance(1);
+  EXPECT_EQ(ud_->Position(), 2);
+  clock_.advance(2 * skin::TbsSkinUpDown::kRepeatInterval);
+  EXPECT_EQ(ud_->Position(), 4);
+  QTest::mouseRelease(win(), Qt::LeftButton, {}, at(30, 10));
+  WAIT_EQ(ud_->pressedButton(), -1, 1000);
+  EXPECT_EQ(ui::Control::captureControl(), nullptr);
+  clock_.advance(1000);
+  EXPECT_EQ(ud_->Position(), 4);
+  EXPECT_FALSE(clock_.pending());
+  // The left button steps down; at Min nothing changes and OnChange keeps still.
+  for (int i = 0; i < 6; ++i) QTest::mouseClick(win(), Qt::LeftButton, {}, at(5, 10));
+  WAIT_EQ(ud_->Position(), 0, 1000);
+  EXPECT_EQ(changes_, (std::vector<int>{1, 2, 3, 4, 3, 2, 1, 0}));
+  // Destroyed while held: the clock holds nothing of it.
+  QTest::mousePress(win(), Qt::LeftButton, {}, at(30, 10));
+  WAIT_EQ(ud_->pressedButton(), 1, 1000);
+  delete ud_;
+  EXPECT_FALSE(clock_.pending());
+  EXPECT_EQ(ui::Control::captureControl(), nullptr);
+  QTest::mouseRelease(win(), Qt::LeftButton, {}, QPoint(250, 150));
 }
 
 }  // namespace
