@@ -5,5 +5,5 @@ kavro_test(skin_panels_layout_test LABEL unit
   LINKS kavro_skin_controls)
 
 kavro_test(skin_panels_test LABEL widget
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/panels_widget_test.cpp
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/panels_widget_test.cpp ${CMAKE_CURRENT_LIST_DIR}/panels_tool_bar_test.cpp
   LINKS kavro_skin_controls kavro_resources Qt6::Test)
