@@ -96,13 +96,16 @@ ExPanelCaptionLayout SkinnedExPanelBar(const gfx::Rect& area, gfx::Size closeSiz
   l.text = area;
   int right = area.right;
   if (showClose) {
-    l.close =
-        gfx::Rect::fromSize(right - closeSize.width, area.top, closeSize.width, closeSize.height);
+    l.close = gfx::Rect::fromSize(right - closeSize.width,
+                                  area.top + (area.height() - closeSize.height) / 2,
+                                  closeSize.width, closeSize.height);
     right = l.close.left;
   }
   if (showRoll) {
     if (showClose) right -= 2;
-    l.roll = gfx::Rect::fromSize(right - rollSize.width, area.top, rollSize.width, rollSize.height);
+    l.roll = gfx::Rect::fromSize(right - rollSize.width,
+                                 area.top + (area.height() - rollSize.height) / 2, rollSize.width,
+                                 rollSize.height);
     right = l.roll.left;
   }
   l.text.right = right;
@@ -115,12 +118,14 @@ ExPanelCaptionLayout SkinnedExPanelStrip(const gfx::Rect& area, gfx::Size closeS
   l.text = area;
   int top = area.top;
   if (showClose) {
-    l.close = gfx::Rect::fromSize(area.left, top, closeSize.width, closeSize.height);
+    l.close = gfx::Rect::fromSize(area.left + (area.width() - closeSize.width) / 2, top,
+                                  closeSize.width, closeSize.height);
     top = l.close.bottom;
   }
   if (showRoll) {
     if (showClose) top += 2;
-    l.roll = gfx::Rect::fromSize(area.left, top, rollSize.width, rollSize.height);
+    l.roll = gfx::Rect::fromSize(area.left + (area.width() - rollSize.width) / 2, top,
+                                 rollSize.width, rollSize.height);
     top = l.roll.bottom;
   }
   l.text.top = top;

@@ -44,7 +44,10 @@ ExPanelCaptionLayout DefaultExPanelBar(int width, int captionHeight, bool showCl
 ExPanelCaptionLayout DefaultExPanelStrip(int width, int height, int captionHeight, bool showClose,
                                          bool showRoll);
 // The skinned variants: area is the placed caption area; the buttons take
-// the sizes of the close and roll pictures, 2 pixels apart when both show.
+// the sizes of the close and roll pictures, 2 pixels apart when both show,
+// from the area's right end (bar) or top (strip), centred across the area
+// so that a caption area taller (or wider) than the pictures does not leave
+// them stuck to its edge.
 ExPanelCaptionLayout SkinnedExPanelBar(const gfx::Rect& area, gfx::Size closeSize,
                                        gfx::Size rollSize, bool showClose, bool showRoll);
 ExPanelCaptionLayout SkinnedExPanelStrip(const gfx::Rect& area, gfx::Size closeSize,

@@ -67,17 +67,18 @@ TEST(ExPanelLayout, DefaultStripButtonsFromTheTop) {
 }
 
 TEST(ExPanelLayout, SkinnedButtonsTakeTheirPictureSizesTwoPixelsApart) {
+  // A 21-pixel caption area: 15- and 14-pixel pictures centred at 3 and 3.
   const Rect area{6, 0, 152, 21};
   skin::ExPanelCaptionLayout l = skin::SkinnedExPanelBar(area, {15, 15}, {13, 14}, true, true);
-  EXPECT_EQ(l.close, (Rect{137, 0, 152, 15}));
-  EXPECT_EQ(l.roll, (Rect{122, 0, 135, 14}));
+  EXPECT_EQ(l.close, (Rect{137, 3, 152, 18}));
+  EXPECT_EQ(l.roll, (Rect{122, 3, 135, 17}));
   EXPECT_EQ(l.text, (Rect{6, 0, 122, 21}));
   l = skin::SkinnedExPanelBar(area, {15, 15}, {13, 14}, false, true);
-  EXPECT_EQ(l.roll, (Rect{139, 0, 152, 14}));
+  EXPECT_EQ(l.roll, (Rect{139, 3, 152, 17}));
   const Rect strip{0, 44, 21, 300};
   l = skin::SkinnedExPanelStrip(strip, {15, 15}, {13, 14}, true, true);
-  EXPECT_EQ(l.close, (Rect{0, 44, 15, 59}));
-  EXPECT_EQ(l.roll, (Rect{0, 61, 13, 75}));
+  EXPECT_EQ(l.close, (Rect{3, 44, 18, 59}));
+  EXPECT_EQ(l.roll, (Rect{4, 61, 17, 75}));
   EXPECT_EQ(l.text, (Rect{0, 75, 21, 300}));
 }
 
