@@ -534,3 +534,91 @@ TEST(SkinExPanel, SkinSwitchWhilePressedLeavesNothingCaptured) {
   EXPECT_FALSE(p->Button(1).down);
   EXPECT_EQ(ui::Control::captureControl(), nullptr);
 }
+
+// The teacher console's arrangement: a side ex-panel rolling sideways, a
+// 1-pixel splitter without skin data, a framed panel holding the main pane
+// and a bottom ex-panel rolling up and down above a 1-pixel splitter.
+struct ConsoleLayout {
+  PanelForm f;
+  skin::TbsSkinExPanel* side;
+  skin::TbsSkinSplitter* split1;
+  skin::TbsSkinPanel* panel1;
+  skin::TbsSkinSplitter* split2;
+  skin::TbsSkinExPanel* bottom;
+  ui::WinControl* main;
+  explicit ConsoleLayout(bool skinned) {
+    f.form.setBounds(0, 0, 911, 787);
+    side = f.add<skin::TbsSkinExPanel>(0, 0, 193, 787, false);
+    side->setAlign(ui::Align::alLeft);
+    side->setRollKind(TbsExPanelRollKind::rkRollHorizontal);
+    side->setShowCloseButton(false);
+    side->setDefaultCaptionHeight(32);
+    side->setCaption("功能区");
+    split1 = new skin::TbsSkinSplitter(&f.form);
+    split1->setParent(&f.form);
+    split1->setBounds(193, 0, 1, 787);
+    panel1 = f.add<skin::TbsSkinPanel>(194, 0, 717, 787, false);
+    panel1->setAlign(ui::Align::alClient);
+    bottom = f.add<skin::TbsSkinExPanel>(0, 400, 717, 309, false);
+    bottom->setParent(panel1);
+    bottom->setAlign(ui::Align::alBottom);
+    bottom->setShowCloseButton(false);
+    split2 = new skin::TbsSkinSplitter(&f.form);
+    split2->setParent(panel1);
+    split2->setAlign(ui::Align::alBottom);
+    split2->setBounds(0, 300, 717, 1);
+    main = f.child(panel1, ui::Align::alClient);
+    if (skinned) {
+      for (skin::TbsSkinCustomControl* c : {static_cast<skin::TbsSkinCustomControl*>(side),
+                                            static_cast<skin::TbsSkinCustomControl*>(panel1),
+                                            static_cast<skin::TbsSkinCustomControl*>(bottom)})
+        c->SetSkinData(&f.skin.data);
+    }
+  }
+};
+
+TEST(ConsolePanels, RollingTheSidePanelAndTheBottomPaneGivesTheMainPaneTheRoom) {
+  for (const bool skinned : {false, true}) {
+    ConsoleLayout c(skinned);
+    EXPECT_EQ(c.split1->width(), 1) << "splitters without skin data keep their size";
+    EXPECT_EQ(c.split2->height(), 1);
+    EXPECT_EQ(c.split1->left(), 193);
+    const int mainHeight = c.main->height();
+    c.side->setRollState(true);
+    const int strip = skinned ? 21 : 32;
+    EXPECT_EQ(c.side->width(), strip) << skinned;
+    EXPECT_EQ(c.side->height(), 787);
+    EXPECT_EQ(c.split1->left(), strip);
+    EXPECT_EQ(c.panel1->left(), strip + 1);
+    c.bottom->setRollState(true);
+    EXPECT_EQ(c.bottom->height(), 21);
+    EXPECT_EQ(c.main->height(), mainHeight + 309 - 21) << skinned;
+    // The window is resized while both are rolled: they keep their sizes.
+    c.f.form.setBounds(0, 0, 1200, 900);
+    EXPECT_EQ(c.side->width(), strip);
+    EXPECT_EQ(c.side->height(), 900);
+    EXPECT_EQ(c.bottom->height(), 21);
+    // Across the framed panel's client area (1 pixel in on each side
+    // without a skin, the placed client rect with one).
+    const int areaWidth = skinned ? c.panel1->PlacedClientRect().width() : c.panel1->width() - 2;
+    EXPECT_EQ(c.bottom->width(), areaWidth);
+    c.side->setRollState(false);
+    c.bottom->setRollState(false);
+    EXPECT_EQ(c.side->width(), 193);
+    EXPECT_EQ(c.bottom->height(), 309);
+    EXPECT_EQ(c.split1->left(), 193);
+  }
+}
+
+TEST(ConsolePanels, OnePixelSplitterDragsTheSidePanel) {
+  ConsoleLayout c(true);
+  ASSERT_TRUE(c.f.show());
+  QTest::mousePress(c.f.win(), Qt::LeftButton, {}, QPoint(193, 300));
+  ASSERT_TRUE(c.split1->Dragging());
+  QTest::mouseMove(c.f.win(), QPoint(250, 300));
+  QTest::mouseMove(c.f.win(), QPoint(293, 300));
+  QTest::mouseRelease(c.f.win(), Qt::LeftButton, {}, QPoint(293, 300));
+  EXPECT_EQ(c.side->width(), 293);
+  EXPECT_EQ(c.split1->left(), 293);
+  EXPECT_EQ(c.panel1->left(), 294);
+}
