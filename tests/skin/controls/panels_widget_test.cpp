@@ -622,3 +622,38 @@ TEST(ConsolePanels, OnePixelSplitterDragsTheSidePanel) {
   EXPECT_EQ(c.split1->left(), 293);
   EXPECT_EQ(c.panel1->left(), 294);
 }
+
+TEST(SkinExPanel, SkinnedBarStripAndButtonPicturesFromTheSection) {
+  PanelForm f;
+  const gfx::Bitmap& pic = f.picture(0);
+  auto* p = f.add<skin::TbsSkinExPanel>(10, 10, 150, 100);
+  // expanel: skinrect 96 wide, captionrect (6,0,52,21): the caption area
+  // is (6,0,106,21); close 15x15 at its right end, centred: (91,3); the
+  // roll button (vrollbuttonrect 15x15) 2 pixels left of it: (74,3).
+  gfx::Bitmap b = PaintOf(*p);
+  EXPECT_EQ(p->Button(0).rect, (Rect{91, 3, 106, 18}));
+  EXPECT_EQ(p->Button(1).rect, (Rect{74, 3, 89, 18}));
+  for (const gfx::Point d : {gfx::Point{0, 0}, {7, 7}, {14, 14}}) {
+    EXPECT_EQ(b.pixel(91 + d.x, 3 + d.y), pic.pixel(2 + d.x, 276 + d.y));  // closebuttonrect
+    EXPECT_EQ(b.pixel(74 + d.x, 3 + d.y), pic.pixel(2 + d.x, 293 + d.y));  // vrollbuttonrect
+  }
+  // Rolled up: the bar is rollvskinrect (2,194,98,215) in three parts, ends
+  // of 6 and 44; the roll button shows vrestorebuttonrect (53,293).
+  p->setRollState(true);
+  b = PaintOf(*p);
+  ASSERT_EQ(b.height(), 21);
+  EXPECT_EQ(b.pixel(0, 0), pic.pixel(2, 194));
+  EXPECT_EQ(b.pixel(149, 20), pic.pixel(97, 214));
+  EXPECT_EQ(b.pixel(120, 10), pic.pixel(2 + 96 - 30, 204));
+  EXPECT_EQ(b.pixel(74 + 7, 3 + 7), pic.pixel(53 + 7, 293 + 7));
+  // Rolled sideways: rollhskinrect (100,194,121,274) stacked, ends of 44 and 6.
+  p->setRollState(false);
+  p->setRollKind(TbsExPanelRollKind::rkRollHorizontal);
+  p->setRollState(true);
+  p->setHeight(200);
+  b = PaintOf(*p);
+  ASSERT_EQ(b.width(), 21);
+  EXPECT_EQ(b.pixel(0, 0), pic.pixel(100, 194));
+  EXPECT_EQ(b.pixel(20, 199), pic.pixel(120, 273));
+  EXPECT_EQ(b.pixel(10, 190), pic.pixel(110, 274 - 10));
+}
