@@ -11,7 +11,10 @@
 #include "skin/controls/skin_tool_bar.h"
 #include "support/qt_wait.h"
 #include "ui/form.h"
+#include "ui/graphics/canvas.h"
+#include "ui/graphics/color.h"
 #include "ui/image_list.h"
+#include "ui/message.h"
 
 namespace {
 
@@ -179,4 +182,39 @@ TEST(SkinToolBar, ChildrenAddedLaterShowTheScrollButtons) {
   delete f.bar;
   QTest::qWait(120);
   QTest::mouseRelease(f.win(), Qt::LeftButton, {}, QPoint(295, 10));
+}
+
+TEST(SkinToolBar, DefaultScrollButtonLooksFromTheArithmetic) {
+  BarForm f(200);
+  f.bar->setCanScroll(true);
+  f.bar->UpdateScrollState();
+  auto paint = [&] {
+    gfx::Bitmap b(f.bar->width(), f.bar->height());
+    gfx::Canvas canvas(b);
+    ui::Message m{ui::WM_PAINT, ui::ToParam(&canvas), 0, 0};
+    f.bar->windowProc(m);
+    return b;
+  };
+  const gfx::Color text = gfx::SystemColor(gfx::SysColor::ButtonText);
+  gfx::Bitmap b = paint();
+  // Left button (0,0,12,25): shadow frame, face fill, the left arrow on
+  // (6, 12): columns 4..7 spanning 1, 3, 5, 7 rows.
+  EXPECT_EQ(b.pixel(0, 0), gfx::SystemColor(gfx::SysColor::ButtonShadow));
+  EXPECT_EQ(b.pixel(2, 3), gfx::SystemColor(gfx::SysColor::ButtonFace));
+  EXPECT_EQ(b.pixel(4, 12), text);
+  EXPECT_EQ(b.pixel(4, 11), gfx::SystemColor(gfx::SysColor::ButtonFace));
+  EXPECT_EQ(b.pixel(7, 9), text);
+  EXPECT_EQ(b.pixel(7, 15), text);
+  // Right button (288,0,300,25): the right arrow on (294, 12): columns
+  // 293..296 spanning 7, 5, 3, 1 rows.
+  EXPECT_EQ(b.pixel(293, 9), text);
+  EXPECT_EQ(b.pixel(296, 12), text);
+  EXPECT_EQ(b.pixel(296, 11), gfx::SystemColor(gfx::SysColor::ButtonFace));
+  // Pressed under the pointer: navy frame, pressed fill.
+  ASSERT_TRUE(f.show());
+  QTest::mousePress(f.win(), Qt::LeftButton, {}, QPoint(295, 5));
+  b = paint();
+  EXPECT_EQ(b.pixel(288, 0), gfx::kNavy);
+  EXPECT_EQ(b.pixel(290, 3), gfx::Color::rgb(133, 147, 181));
+  QTest::mouseRelease(f.win(), Qt::LeftButton, {}, QPoint(295, 5));
 }
