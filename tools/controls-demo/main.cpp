@@ -26,6 +26,7 @@
 
 #include "gallery.h"
 #include "resources/builtin_skins.h"
+#include "skin/controls/skin_panel.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/form_frame.h"
@@ -165,10 +166,12 @@ struct Gallery {
       auto* title = new AreaTitle(form, a.title, current);
       title->setParent(form);
       title->setBounds(x, y, a.width, 18);
-      auto* box = new ui::WinControl(form);
+      // Each area sits on a skinned panel, so its gaps wear the skin too.
+      auto* box = new skin::TbsSkinPanel(form);
       box->setParent(form);
+      box->setBorderStyle(skin::TbsSkinBorderStyle::bvNone);
       box->setBounds(x, y + 20, a.width, a.height);
-      box->setColor(gfx::SystemColor(gfx::SysColor::ButtonFace));
+      box->SetSkinData(data.get());
       a.build(*box, ctx);
       y += 20 + a.height + 12;
       columnWidth = std::max(columnWidth, a.width);
