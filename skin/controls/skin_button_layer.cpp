@@ -418,9 +418,14 @@ void SkinButtonLayer<Base>::drawGlyphAndCaption(gfx::Canvas& canvas, const gfx::
   const std::string& caption = this->caption();
   gfx::Size text;
   if (showCaption && !caption.empty()) {
-    gfx::Rect m{0, 0, 0, 0};
-    canvas.drawText(caption, m, kCaptionFlags | gfx::kTextCalcRect);
-    text = {m.width(), m.height()};
+    // Measuring lays the text out as drawing does; the size is kept until
+    // the caption or the font changes, so a repaint lays it out once.
+    if (measured_.text != caption || !(measured_.font == canvas.font())) {
+      gfx::Rect m{0, 0, 0, 0};
+      canvas.drawText(caption, m, kCaptionFlags | gfx::kTextCalcRect);
+      measured_ = {caption, canvas.font(), {m.width(), m.height()}};
+    }
+    text = measured_.size;
   }
   const gfx::Size gs = glyphSize();
   const GlyphCaptionPlace place =
@@ -441,7 +446,7 @@ void SkinButtonLayer<Base>::DrawStateImage(gfx::Bitmap& bitmap, const gfx::Rect&
   gfx::Canvas canvas(bitmap);
   canvas.setFont(stateFont(stateFontColor(active, down)));
   const int cell = GlyphCellFor(numGlyphs_, active, down, !this->enabled());
-  drawGlyphAndCaption(canvas, this->PlacedClientRect(), cell, active && down, true);
+  drawGlyphAndCaption(canvas, this->PlacedClientRect(), cell, active && down, captionShown());
 }
 
 template <class Base>

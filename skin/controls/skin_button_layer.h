@@ -9,6 +9,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "skin/controls/button_layout.h"
 #include "skin/controls/skin_control.h"
@@ -145,6 +146,8 @@ class SkinButtonLayer : public Base {
   // laid out in r; glyphSize is the size the layout reserves.
   void drawGlyphAndCaption(gfx::Canvas& canvas, const gfx::Rect& r, int cell, bool pressed,
                            bool showCaption);
+  // Whether the caption is drawn (the speed button can hide it).
+  virtual bool captionShown() const { return true; }
   // Size and drawing of the glyph; the speed button replaces them with an
   // image of its tool bar's lists when it has no glyph of its own.
   virtual gfx::Size glyphSize() const;
@@ -174,6 +177,13 @@ class SkinButtonLayer : public Base {
   ui::Scheduler* scheduler_ = nullptr;
   ui::Scheduler::Id morphTimer_ = 0;
   ui::Scheduler::Id repeatTimer_ = 0;
+
+  struct MeasuredCaption {
+    std::string text;
+    gfx::Font font;
+    gfx::Size size;
+  };
+  MeasuredCaption measured_;
 
   ButtonSectionValues values_;
   bool hasButtonSection_ = false;

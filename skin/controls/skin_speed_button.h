@@ -50,6 +50,7 @@ class TbsSkinSpeedButton : public SkinButtonLayer<TbsGraphicSkinCustomControl> {
 
  protected:
   bool morphApplies() const override;
+  bool captionShown() const override { return showCaption_; }
   gfx::Size glyphSize() const override;
   void drawGlyph(gfx::Canvas& canvas, int x, int y, int cell) override;
 

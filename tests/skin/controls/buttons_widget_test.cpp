@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "resources/builtin_skins.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_menu_button.h"
 #include "skin/controls/skin_speed_button.h"
@@ -627,6 +628,63 @@ TEST_F(MenuButtonTest, AButtonDestroyedWhileItsMenuIsOpenIsForgotten) {
   delete button_;
   frame_->SkinMenu().CloseAllMenus();
   EXPECT_FALSE(menuOpen());
+}
+
+}  // namespace
+
+// --- The built-in skins -----------------------------------------------------
+
+namespace {
+
+// The sections the client's windows draw their buttons from, in every
+// built-in skin: found, composed at the requested size, and the left-top
+// corner of each state's picture area copied unchanged into the button.
+TEST(BuiltinSkinButtons, EveryWindowsButtonSectionDrawsItsStatePictures) {
+  for (int skinIndex = 0; skinIndex < 6; ++skinIndex) {
+    app::LoadedBuiltinSkin loaded(skinIndex);
+    ui::Form form;
+    struct Use {
+      const char* section;
+      int kind;  // 0 push, 1 speed, 2 menu
+    };
+    for (const Use& use : {Use{"button", 0}, Use{"toolbutton", 1}, Use{"toolmenubutton", 2},
+                           Use{"resizebutton", 1}, Use{"bigtoolbutton", 1}}) {
+      SCOPED_TRACE(std::to_string(skinIndex) + " " + use.section);
+      std::unique_ptr<ui::Control> owned;
+      ui::Control* c = nullptr;
+      auto setUp = [&](auto* b) {
+        b->setParent(&form);
+        b->setBounds(0, 0, 81, 27);
+        b->SetSkinDataName(use.section);
+        b->SetSkinData(&loaded.data);
+        c = b;
+      };
+      if (use.kind == 0) {
+        auto* b = new TbsSkinButton(nullptr);
+        b->setCanFocused(false);
+        setUp(b);
+      } else if (use.kind == 1) {
+        setUp(new TbsSkinSpeedButton(nullptr));
+      } else {
+        auto* b = new TbsSkinMenuButton(nullptr);
+        b->setCanFocused(false);
+        setUp(b);
+      }
+      owned.reset(c);
+      const skin::TbsSkinData& d = loaded.data;
+      const int index = d.FindControlData(use.section);
+      ASSERT_GE(index, 0);
+      const auto* s = dynamic_cast<const skin::TbsDataSkinButtonControl*>(
+          d.ControlDataList()[static_cast<std::size_t>(index)].get());
+      ASSERT_NE(s, nullptr);
+      const gfx::Bitmap* picture = d.ActivePicture(s->pictureIndex);
+      ASSERT_NE(picture, nullptr);
+      EXPECT_EQ(PixelOf(*c, 0, 0), picture->pixel(s->skinRect.left, s->skinRect.top));
+      c->perform(ui::CM_MOUSEENTER);
+      const gfx::Rect active = gfx::IsNullRect(s->activeSkinRect) ? s->skinRect : s->activeSkinRect;
+      EXPECT_EQ(PixelOf(*c, 0, 0), picture->pixel(active.left, active.top));
+    }
+  }
 }
 
 }  // namespace
