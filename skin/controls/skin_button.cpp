@@ -170,6 +170,7 @@ void TbsSkinButton::wndProc(ui::Message& m) {
   switch (m.id) {
     case ui::WM_SETFOCUS:
       SkinButtonLayer::wndProc(m);
+      attachToForm();
       if (canFocused_) StartMorph();
       announceFocus(this);
       return;
@@ -185,6 +186,13 @@ void TbsSkinButton::wndProc(ui::Message& m) {
     default:
       SkinButtonLayer::wndProc(m);
   }
+}
+
+void TbsSkinButton::paint(gfx::Canvas& canvas) {
+  // A button placed in a container before the container was placed on a
+  // window finds its window by the time it is first shown.
+  attachToForm();
+  SkinButtonLayer::paint(canvas);
 }
 
 void TbsSkinButton::mouseDown(ui::MouseButton button, unsigned shift, int x, int y) {

@@ -431,6 +431,36 @@ TEST_F(ButtonTest, HostileSizesAndCaptionsPaintWithoutHarm) {
   (void)s->widget()->grab();
 }
 
+// --- Real input through the window ------------------------------------------
+
+TEST_F(ButtonTest, RealClicksThroughTheWindowClickOnceAndADragOutClicksNever) {
+  auto* push = make<TbsSkinButton>();
+  auto* speed = make<TbsSkinSpeedButton>();
+  speed->setLeft(100);
+  showActive();
+  QWindow* window = form_->widget()->windowHandle();
+  for (ui::Control* c : {static_cast<ui::Control*>(push), static_cast<ui::Control*>(speed)}) {
+    clicks_ = 0;
+    const QPoint inside = c->widget()->mapTo(c->widget()->window(), QPoint(8, 8));
+    const QPoint outside = c->widget()->mapTo(c->widget()->window(), QPoint(8, 150));
+    QTest::mouseMove(window, inside);
+    QTest::mouseClick(window, Qt::LeftButton, {}, inside);
+    EXPECT_EQ(clicks_, 1);
+    // A push button takes the focus with its press.
+    if (c == push) {
+      EXPECT_TRUE(push->focused());
+    }
+    QTest::mousePress(window, Qt::LeftButton, {}, inside);
+    QTest::mouseMove(window, outside);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, outside);
+    EXPECT_EQ(clicks_, 1);
+    auto* layerPush = dynamic_cast<TbsSkinButton*>(c);
+    auto* layerSpeed = dynamic_cast<TbsSkinSpeedButton*>(c);
+    EXPECT_FALSE(layerPush ? layerPush->Down() : layerSpeed->Down());
+    EXPECT_FALSE(layerPush ? layerPush->MousePressed() : layerSpeed->MousePressed());
+  }
+}
+
 // --- Keyboard, focus and dialog keys -----------------------------------------
 
 TEST_F(ButtonTest, EnterClicksTheDefaultOrTheFocusedButtonAndEscapeTheCancelOne) {
