@@ -209,16 +209,17 @@ void TbsSkinButton::keyDown(int& key, unsigned shift) {
   if (canFocused_ && enabled()) {
     if (key == ui::VK_SPACE) {
       if (GroupIndex() != 0) {
-        if (!MousePressed()) pressLeft();
+        key = 0;
+        if (!MousePressed() && !pressLeft()) return;
       } else {
+        key = 0;
         if (!Down()) setDown(true);
-        if (RepeatMode()) ButtonClick();
+        if (RepeatMode() && !clickSurvived()) return;
       }
-      key = 0;
     } else if (key == ui::VK_RETURN) {
       // The focused button takes Enter itself: it is not a dialog key then.
       key = 0;
-      ButtonClick();
+      clickSurvived();
       return;
     }
   }
@@ -227,14 +228,14 @@ void TbsSkinButton::keyDown(int& key, unsigned shift) {
 
 void TbsSkinButton::keyUp(int& key, unsigned shift) {
   if (canFocused_ && enabled() && key == ui::VK_SPACE) {
+    key = 0;
     if (GroupIndex() != 0) {
       // A toggle is worked by Space as by a press and release over it.
-      if (MousePressed()) releaseLeft(true);
+      if (MousePressed() && !releaseLeft(true)) return;
     } else if (Down()) {
       setDown(false);
-      ButtonClick();
+      if (!clickSurvived()) return;
     }
-    key = 0;
   }
   SkinButtonLayer::keyUp(key, shift);
 }

@@ -20,6 +20,7 @@ SkinButtonLayer<Base>::SkinButtonLayer(ui::Component* owner) : Base(owner) {}
 
 template <class Base>
 SkinButtonLayer<Base>::~SkinButtonLayer() {
+  *alive_ = false;
   stopMorph();
   stopRepeat();
   if (action_ != nullptr) this->removeFreeNotification(action_);
@@ -144,6 +145,13 @@ void SkinButtonLayer<Base>::ButtonClick() {
   } else if (action_ != nullptr) {
     action_->execute();
   }
+}
+
+template <class Base>
+bool SkinButtonLayer<Base>::clickSurvived() {
+  const std::shared_ptr<bool> alive = alive_;
+  ButtonClick();
+  return *alive;
 }
 
 template <class Base>
@@ -285,23 +293,24 @@ void SkinButtonLayer<Base>::wndProc(ui::Message& m) {
 
 template <class Base>
 void SkinButtonLayer<Base>::mouseDown(ui::MouseButton button, unsigned shift, int x, int y) {
-  if (button == ui::MouseButton::Left && this->enabled()) pressLeft();
+  if (button == ui::MouseButton::Left && this->enabled() && !pressLeft()) return;
   Base::mouseDown(button, shift, x, y);
 }
 
 template <class Base>
-void SkinButtonLayer<Base>::pressLeft() {
+bool SkinButtonLayer<Base>::pressLeft() {
   mousePressed_ = true;
   if (!down_) {
     mouseOver_ = true;
     setDown(true);
     if (repeatMode_ && groupIndex_ == 0) startRepeat();
     wasDown_ = false;
-    if (groupIndex_ != 0) ButtonClick();
+    if (groupIndex_ != 0 && !clickSurvived()) return false;
   } else if (groupIndex_ != 0) {
     wasDown_ = true;
   }
   this->invalidate();
+  return true;
 }
 
 template <class Base>
@@ -310,25 +319,26 @@ void SkinButtonLayer<Base>::mouseUp(ui::MouseButton button, unsigned shift, int 
     const bool inside = gfx::PtInRect(this->clientRect(), gfx::Point{x, y});
     if (inside && !mouseOver_) pointerEntered();
     if (!inside && mouseOver_) pointerLeft();
-    releaseLeft(inside);
+    if (!releaseLeft(inside)) return;
   }
   Base::mouseUp(button, shift, x, y);
 }
 
 template <class Base>
-void SkinButtonLayer<Base>::releaseLeft(bool inside) {
+bool SkinButtonLayer<Base>::releaseLeft(bool inside) {
   mousePressed_ = false;
   if (groupIndex_ == 0) {
     stopRepeat();
     const bool wasPressed = down_;
     setDown(false);
-    if (inside && wasPressed) ButtonClick();
+    if (inside && wasPressed) return clickSurvived();
   } else if (down_ && allowAllUp_ && wasDown_ && inside) {
     setDown(false);
-    ButtonClick();
+    return clickSurvived();
   } else {
     this->invalidate();
   }
+  return true;
 }
 
 template <class Base>

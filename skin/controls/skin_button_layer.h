@@ -9,6 +9,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "skin/controls/button_layout.h"
@@ -111,9 +112,14 @@ class SkinButtonLayer : public Base {
   void mouseLeave() override;
   void notification(ui::Component* component, ui::Component::Operation operation) override;
 
-  // The left press and release rules; inside: the release lies over the button.
-  virtual void pressLeft();
-  virtual void releaseLeft(bool inside);
+  // The left press and release rules; inside: the release lies over the
+  // button. False when a click handler destroyed the button.
+  virtual bool pressLeft();
+  virtual bool releaseLeft(bool inside);
+  // Runs ButtonClick; false when its handler destroyed the button (a
+  // dialog button whose click frees its window), so the caller must not
+  // touch it any more.
+  bool clickSurvived();
   // The pointer crossed the button's edge (also while pressed).
   virtual void pointerEntered();
   virtual void pointerLeft();
@@ -187,6 +193,7 @@ class SkinButtonLayer : public Base {
 
   ButtonSectionValues values_;
   bool hasButtonSection_ = false;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 extern template class SkinButtonLayer<TbsSkinCustomControl>;

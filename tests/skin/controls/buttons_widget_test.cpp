@@ -413,6 +413,34 @@ TEST_F(ButtonTest, ADisabledHeldButtonIsLetGo) {
   EXPECT_EQ(clicks_, 0);
 }
 
+TEST_F(ButtonTest, AClickThatDestroysItsButtonEndsThePressThere) {
+  // A dialog button whose click frees it: nothing may touch the button after.
+  int released = 0;
+  auto* push = make<TbsSkinButton>();
+  push->setCanFocused(false);
+  push->onMouseUp = [&](ui::Control&, ui::MouseButton, unsigned, int, int) { ++released; };
+  push->OnClick = [&push](ui::Control&) {
+    delete push;
+    push = nullptr;
+  };
+  press(*push);
+  release(*push);
+  EXPECT_EQ(push, nullptr);
+  EXPECT_EQ(released, 0);
+
+  auto* group = make<TbsSkinSpeedButton>();
+  group->setGroupIndex(1);
+  int pressed = 0;
+  group->onMouseDown = [&](ui::Control&, ui::MouseButton, unsigned, int, int) { ++pressed; };
+  group->OnClick = [&group](ui::Control&) {
+    delete group;
+    group = nullptr;
+  };
+  press(*group);
+  EXPECT_EQ(group, nullptr);
+  EXPECT_EQ(pressed, 0);
+}
+
 TEST_F(ButtonTest, HostileSizesAndCaptionsPaintWithoutHarm) {
   auto* b = make<TbsSkinButton>();
   b->setCaption(std::string(10000, 'W') + "\n" + std::string(5000, 'x'));
