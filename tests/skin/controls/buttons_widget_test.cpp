@@ -420,8 +420,9 @@ TEST_F(ButtonTest, AClickThatDestroysItsButtonEndsThePressThere) {
   push->setCanFocused(false);
   push->onMouseUp = [&](ui::Control&, ui::MouseButton, unsigned, int, int) { ++released; };
   push->OnClick = [&push](ui::Control&) {
-    delete push;
-    push = nullptr;
+    auto*& target = push;  // the handler goes with the button: copy what it needs first
+    delete target;
+    target = nullptr;
   };
   press(*push);
   release(*push);
@@ -433,8 +434,9 @@ TEST_F(ButtonTest, AClickThatDestroysItsButtonEndsThePressThere) {
   int pressed = 0;
   group->onMouseDown = [&](ui::Control&, ui::MouseButton, unsigned, int, int) { ++pressed; };
   group->OnClick = [&group](ui::Control&) {
-    delete group;
-    group = nullptr;
+    auto*& target = group;  // the handler goes with the button: copy what it needs first
+    delete target;
+    target = nullptr;
   };
   press(*group);
   EXPECT_EQ(group, nullptr);
