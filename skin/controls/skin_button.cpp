@@ -170,6 +170,7 @@ void TbsSkinButton::wndProc(ui::Message& m) {
   switch (m.id) {
     case ui::WM_SETFOCUS:
       SkinButtonLayer::wndProc(m);
+      attachToForm();
       if (canFocused_) StartMorph();
       announceFocus(this);
       return;
@@ -187,6 +188,13 @@ void TbsSkinButton::wndProc(ui::Message& m) {
   }
 }
 
+void TbsSkinButton::paint(gfx::Canvas& canvas) {
+  // A button placed in a container before the container was placed on a
+  // window finds its window by the time it is first shown.
+  attachToForm();
+  SkinButtonLayer::paint(canvas);
+}
+
 void TbsSkinButton::mouseDown(ui::MouseButton button, unsigned shift, int x, int y) {
   if (button == ui::MouseButton::Left && canFocused_ && !focused()) {
     if (!canFocus()) return;  // a button that cannot take the focus takes no press
@@ -201,16 +209,17 @@ void TbsSkinButton::keyDown(int& key, unsigned shift) {
   if (canFocused_ && enabled()) {
     if (key == ui::VK_SPACE) {
       if (GroupIndex() != 0) {
-        if (!MousePressed()) pressLeft();
+        key = 0;
+        if (!MousePressed() && !pressLeft()) return;
       } else {
+        key = 0;
         if (!Down()) setDown(true);
-        if (RepeatMode()) ButtonClick();
+        if (RepeatMode() && !clickSurvived()) return;
       }
-      key = 0;
     } else if (key == ui::VK_RETURN) {
       // The focused button takes Enter itself: it is not a dialog key then.
       key = 0;
-      ButtonClick();
+      clickSurvived();
       return;
     }
   }
@@ -219,14 +228,14 @@ void TbsSkinButton::keyDown(int& key, unsigned shift) {
 
 void TbsSkinButton::keyUp(int& key, unsigned shift) {
   if (canFocused_ && enabled() && key == ui::VK_SPACE) {
+    key = 0;
     if (GroupIndex() != 0) {
       // A toggle is worked by Space as by a press and release over it.
-      if (MousePressed()) releaseLeft(true);
+      if (MousePressed() && !releaseLeft(true)) return;
     } else if (Down()) {
       setDown(false);
-      ButtonClick();
+      if (!clickSurvived()) return;
     }
-    key = 0;
   }
   SkinButtonLayer::keyUp(key, shift);
 }

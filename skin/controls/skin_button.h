@@ -44,6 +44,7 @@ class TbsSkinButton : public SkinButtonLayer<TbsSkinCustomControl> {
 
  protected:
   void wndProc(ui::Message& m) override;
+  void paint(gfx::Canvas& canvas) override;
   void mouseDown(ui::MouseButton button, unsigned shift, int x, int y) override;
   void keyDown(int& key, unsigned shift) override;
   void keyUp(int& key, unsigned shift) override;

@@ -20,6 +20,7 @@ SkinButtonLayer<Base>::SkinButtonLayer(ui::Component* owner) : Base(owner) {}
 
 template <class Base>
 SkinButtonLayer<Base>::~SkinButtonLayer() {
+  *alive_ = false;
   stopMorph();
   stopRepeat();
   if (action_ != nullptr) this->removeFreeNotification(action_);
@@ -144,6 +145,13 @@ void SkinButtonLayer<Base>::ButtonClick() {
   } else if (action_ != nullptr) {
     action_->execute();
   }
+}
+
+template <class Base>
+bool SkinButtonLayer<Base>::clickSurvived() {
+  const std::shared_ptr<bool> alive = alive_;
+  ButtonClick();
+  return *alive;
 }
 
 template <class Base>
@@ -285,23 +293,24 @@ void SkinButtonLayer<Base>::wndProc(ui::Message& m) {
 
 template <class Base>
 void SkinButtonLayer<Base>::mouseDown(ui::MouseButton button, unsigned shift, int x, int y) {
-  if (button == ui::MouseButton::Left && this->enabled()) pressLeft();
+  if (button == ui::MouseButton::Left && this->enabled() && !pressLeft()) return;
   Base::mouseDown(button, shift, x, y);
 }
 
 template <class Base>
-void SkinButtonLayer<Base>::pressLeft() {
+bool SkinButtonLayer<Base>::pressLeft() {
   mousePressed_ = true;
   if (!down_) {
     mouseOver_ = true;
     setDown(true);
     if (repeatMode_ && groupIndex_ == 0) startRepeat();
     wasDown_ = false;
-    if (groupIndex_ != 0) ButtonClick();
+    if (groupIndex_ != 0 && !clickSurvived()) return false;
   } else if (groupIndex_ != 0) {
     wasDown_ = true;
   }
   this->invalidate();
+  return true;
 }
 
 template <class Base>
@@ -310,25 +319,26 @@ void SkinButtonLayer<Base>::mouseUp(ui::MouseButton button, unsigned shift, int 
     const bool inside = gfx::PtInRect(this->clientRect(), gfx::Point{x, y});
     if (inside && !mouseOver_) pointerEntered();
     if (!inside && mouseOver_) pointerLeft();
-    releaseLeft(inside);
+    if (!releaseLeft(inside)) return;
   }
   Base::mouseUp(button, shift, x, y);
 }
 
 template <class Base>
-void SkinButtonLayer<Base>::releaseLeft(bool inside) {
+bool SkinButtonLayer<Base>::releaseLeft(bool inside) {
   mousePressed_ = false;
   if (groupIndex_ == 0) {
     stopRepeat();
     const bool wasPressed = down_;
     setDown(false);
-    if (inside && wasPressed) ButtonClick();
+    if (inside && wasPressed) return clickSurvived();
   } else if (down_ && allowAllUp_ && wasDown_ && inside) {
     setDown(false);
-    ButtonClick();
+    return clickSurvived();
   } else {
     this->invalidate();
   }
+  return true;
 }
 
 template <class Base>
@@ -418,9 +428,14 @@ void SkinButtonLayer<Base>::drawGlyphAndCaption(gfx::Canvas& canvas, const gfx::
   const std::string& caption = this->caption();
   gfx::Size text;
   if (showCaption && !caption.empty()) {
-    gfx::Rect m{0, 0, 0, 0};
-    canvas.drawText(caption, m, kCaptionFlags | gfx::kTextCalcRect);
-    text = {m.width(), m.height()};
+    // Measuring lays the text out as drawing does; the size is kept until
+    // the caption or the font changes, so a repaint lays it out once.
+    if (measured_.text != caption || !(measured_.font == canvas.font())) {
+      gfx::Rect m{0, 0, 0, 0};
+      canvas.drawText(caption, m, kCaptionFlags | gfx::kTextCalcRect);
+      measured_ = {caption, canvas.font(), {m.width(), m.height()}};
+    }
+    text = measured_.size;
   }
   const gfx::Size gs = glyphSize();
   const GlyphCaptionPlace place =
@@ -441,7 +456,7 @@ void SkinButtonLayer<Base>::DrawStateImage(gfx::Bitmap& bitmap, const gfx::Rect&
   gfx::Canvas canvas(bitmap);
   canvas.setFont(stateFont(stateFontColor(active, down)));
   const int cell = GlyphCellFor(numGlyphs_, active, down, !this->enabled());
-  drawGlyphAndCaption(canvas, this->PlacedClientRect(), cell, active && down, true);
+  drawGlyphAndCaption(canvas, this->PlacedClientRect(), cell, active && down, captionShown());
 }
 
 template <class Base>

@@ -9,6 +9,8 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <string>
 
 #include "skin/controls/button_layout.h"
 #include "skin/controls/skin_control.h"
@@ -110,9 +112,14 @@ class SkinButtonLayer : public Base {
   void mouseLeave() override;
   void notification(ui::Component* component, ui::Component::Operation operation) override;
 
-  // The left press and release rules; inside: the release lies over the button.
-  virtual void pressLeft();
-  virtual void releaseLeft(bool inside);
+  // The left press and release rules; inside: the release lies over the
+  // button. False when a click handler destroyed the button.
+  virtual bool pressLeft();
+  virtual bool releaseLeft(bool inside);
+  // Runs ButtonClick; false when its handler destroyed the button (a
+  // dialog button whose click frees its window), so the caller must not
+  // touch it any more.
+  bool clickSurvived();
   // The pointer crossed the button's edge (also while pressed).
   virtual void pointerEntered();
   virtual void pointerLeft();
@@ -145,6 +152,8 @@ class SkinButtonLayer : public Base {
   // laid out in r; glyphSize is the size the layout reserves.
   void drawGlyphAndCaption(gfx::Canvas& canvas, const gfx::Rect& r, int cell, bool pressed,
                            bool showCaption);
+  // Whether the caption is drawn (the speed button can hide it).
+  virtual bool captionShown() const { return true; }
   // Size and drawing of the glyph; the speed button replaces them with an
   // image of its tool bar's lists when it has no glyph of its own.
   virtual gfx::Size glyphSize() const;
@@ -175,8 +184,16 @@ class SkinButtonLayer : public Base {
   ui::Scheduler::Id morphTimer_ = 0;
   ui::Scheduler::Id repeatTimer_ = 0;
 
+  struct MeasuredCaption {
+    std::string text;
+    gfx::Font font;
+    gfx::Size size;
+  };
+  MeasuredCaption measured_;
+
   ButtonSectionValues values_;
   bool hasButtonSection_ = false;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 extern template class SkinButtonLayer<TbsSkinCustomControl>;

@@ -59,6 +59,14 @@ void TbsSkinSpeedButton::ButtonClick() {
 
 void TbsSkinSpeedButton::ReadSkinSection() { SkinButtonLayer::ReadSkinSection(); }
 
+void TbsSkinSpeedButton::pointerEntered() {
+  if (enabled()) SkinButtonLayer::pointerEntered();
+}
+
+void TbsSkinSpeedButton::pointerLeft() {
+  if (enabled()) SkinButtonLayer::pointerLeft();
+}
+
 bool TbsSkinSpeedButton::morphApplies() const {
   // A transparent button has no background to fade.
   return !transparent_ && SkinButtonLayer::morphApplies();

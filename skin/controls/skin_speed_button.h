@@ -50,6 +50,10 @@ class TbsSkinSpeedButton : public SkinButtonLayer<TbsGraphicSkinCustomControl> {
 
  protected:
   bool morphApplies() const override;
+  // A disabled speed button takes no notice of the pointer.
+  void pointerEntered() override;
+  void pointerLeft() override;
+  bool captionShown() const override { return showCaption_; }
   gfx::Size glyphSize() const override;
   void drawGlyph(gfx::Canvas& canvas, int x, int y, int cell) override;
 

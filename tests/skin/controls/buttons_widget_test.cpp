@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "resources/builtin_skins.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_menu_button.h"
 #include "skin/controls/skin_speed_button.h"
@@ -412,6 +413,36 @@ TEST_F(ButtonTest, ADisabledHeldButtonIsLetGo) {
   EXPECT_EQ(clicks_, 0);
 }
 
+TEST_F(ButtonTest, AClickThatDestroysItsButtonEndsThePressThere) {
+  // A dialog button whose click frees it: nothing may touch the button after.
+  int released = 0;
+  auto* push = make<TbsSkinButton>();
+  push->setCanFocused(false);
+  push->onMouseUp = [&](ui::Control&, ui::MouseButton, unsigned, int, int) { ++released; };
+  push->OnClick = [&push](ui::Control&) {
+    auto*& target = push;  // the handler goes with the button: copy what it needs first
+    delete target;
+    target = nullptr;
+  };
+  press(*push);
+  release(*push);
+  EXPECT_EQ(push, nullptr);
+  EXPECT_EQ(released, 0);
+
+  auto* group = make<TbsSkinSpeedButton>();
+  group->setGroupIndex(1);
+  int pressed = 0;
+  group->onMouseDown = [&](ui::Control&, ui::MouseButton, unsigned, int, int) { ++pressed; };
+  group->OnClick = [&group](ui::Control&) {
+    auto*& target = group;  // the handler goes with the button: copy what it needs first
+    delete target;
+    target = nullptr;
+  };
+  press(*group);
+  EXPECT_EQ(group, nullptr);
+  EXPECT_EQ(pressed, 0);
+}
+
 TEST_F(ButtonTest, HostileSizesAndCaptionsPaintWithoutHarm) {
   auto* b = make<TbsSkinButton>();
   b->setCaption(std::string(10000, 'W') + "\n" + std::string(5000, 'x'));
@@ -428,6 +459,36 @@ TEST_F(ButtonTest, HostileSizesAndCaptionsPaintWithoutHarm) {
   s->SetSkinDataName("menu");  // a section of the menu-button kind serves as well
   s->setCaption(std::string(10000, 'y'));
   (void)s->widget()->grab();
+}
+
+// --- Real input through the window ------------------------------------------
+
+TEST_F(ButtonTest, RealClicksThroughTheWindowClickOnceAndADragOutClicksNever) {
+  auto* push = make<TbsSkinButton>();
+  auto* speed = make<TbsSkinSpeedButton>();
+  speed->setLeft(100);
+  showActive();
+  QWindow* window = form_->widget()->windowHandle();
+  for (ui::Control* c : {static_cast<ui::Control*>(push), static_cast<ui::Control*>(speed)}) {
+    clicks_ = 0;
+    const QPoint inside = c->widget()->mapTo(c->widget()->window(), QPoint(8, 8));
+    const QPoint outside = c->widget()->mapTo(c->widget()->window(), QPoint(8, 150));
+    QTest::mouseMove(window, inside);
+    QTest::mouseClick(window, Qt::LeftButton, {}, inside);
+    EXPECT_EQ(clicks_, 1);
+    // A push button takes the focus with its press.
+    if (c == push) {
+      EXPECT_TRUE(push->focused());
+    }
+    QTest::mousePress(window, Qt::LeftButton, {}, inside);
+    QTest::mouseMove(window, outside);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, outside);
+    EXPECT_EQ(clicks_, 1);
+    auto* layerPush = dynamic_cast<TbsSkinButton*>(c);
+    auto* layerSpeed = dynamic_cast<TbsSkinSpeedButton*>(c);
+    EXPECT_FALSE(layerPush ? layerPush->Down() : layerSpeed->Down());
+    EXPECT_FALSE(layerPush ? layerPush->MousePressed() : layerSpeed->MousePressed());
+  }
 }
 
 // --- Keyboard, focus and dialog keys -----------------------------------------
@@ -627,6 +688,63 @@ TEST_F(MenuButtonTest, AButtonDestroyedWhileItsMenuIsOpenIsForgotten) {
   delete button_;
   frame_->SkinMenu().CloseAllMenus();
   EXPECT_FALSE(menuOpen());
+}
+
+}  // namespace
+
+// --- The built-in skins -----------------------------------------------------
+
+namespace {
+
+// The sections the client's windows draw their buttons from, in every
+// built-in skin: found, composed at the requested size, and the left-top
+// corner of each state's picture area copied unchanged into the button.
+TEST(BuiltinSkinButtons, EveryWindowsButtonSectionDrawsItsStatePictures) {
+  for (int skinIndex = 0; skinIndex < 6; ++skinIndex) {
+    app::LoadedBuiltinSkin loaded(skinIndex);
+    ui::Form form;
+    struct Use {
+      const char* section;
+      int kind;  // 0 push, 1 speed, 2 menu
+    };
+    for (const Use& use : {Use{"button", 0}, Use{"toolbutton", 1}, Use{"toolmenubutton", 2},
+                           Use{"resizebutton", 1}, Use{"bigtoolbutton", 1}}) {
+      SCOPED_TRACE(std::to_string(skinIndex) + " " + use.section);
+      std::unique_ptr<ui::Control> owned;
+      ui::Control* c = nullptr;
+      auto setUp = [&](auto* b) {
+        b->setParent(&form);
+        b->setBounds(0, 0, 81, 27);
+        b->SetSkinDataName(use.section);
+        b->SetSkinData(&loaded.data);
+        c = b;
+      };
+      if (use.kind == 0) {
+        auto* b = new TbsSkinButton(nullptr);
+        b->setCanFocused(false);
+        setUp(b);
+      } else if (use.kind == 1) {
+        setUp(new TbsSkinSpeedButton(nullptr));
+      } else {
+        auto* b = new TbsSkinMenuButton(nullptr);
+        b->setCanFocused(false);
+        setUp(b);
+      }
+      owned.reset(c);
+      const skin::TbsSkinData& d = loaded.data;
+      const int index = d.FindControlData(use.section);
+      ASSERT_GE(index, 0);
+      const auto* s = dynamic_cast<const skin::TbsDataSkinButtonControl*>(
+          d.ControlDataList()[static_cast<std::size_t>(index)].get());
+      ASSERT_NE(s, nullptr);
+      const gfx::Bitmap* picture = d.ActivePicture(s->pictureIndex);
+      ASSERT_NE(picture, nullptr);
+      EXPECT_EQ(PixelOf(*c, 0, 0), picture->pixel(s->skinRect.left, s->skinRect.top));
+      c->perform(ui::CM_MOUSEENTER);
+      const gfx::Rect active = gfx::IsNullRect(s->activeSkinRect) ? s->skinRect : s->activeSkinRect;
+      EXPECT_EQ(PixelOf(*c, 0, 0), picture->pixel(active.left, active.top));
+    }
+  }
 }
 
 }  // namespace
