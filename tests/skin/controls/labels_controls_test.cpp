@@ -15,10 +15,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/shell.h"
+#include "resources/builtin_skins.h"
 #include "skin/controls/skin_gauge.h"
 #include "skin/controls/skin_label.h"
 #include "skin/controls/skin_link_image.h"
 #include "skin/controls/skin_std_label.h"
+#include "skin/frame/form_frame.h"
 #include "test_skin.h"
 #include "ui/form.h"
 #include "ui/graphics/canvas.h"
@@ -464,6 +466,107 @@ TEST_F(LabelsOnAForm, ATextLabelIsExactlyAsTallAsItsLines) {
   l->setLines({"教室号码"});
   EXPECT_EQ(l->width(), 110);
   EXPECT_EQ(l->height(), 13);
+}
+
+TEST_F(LabelsOnAForm, ASkinChangeToldByTheFrameResizesAndRefontsTheLabels) {
+  auto* frame = new skin::TbsFormFrame(form_.get());
+  skin::FormSkinWindows windows;
+  skin::TbsSkinData data(nullptr, &windows);
+  auto* label = new skin::TbsSkinStdLabel(form_.get());
+  label->setParent(form_.get());
+  label->SetSkinDataName("std");
+  label->setCaption("Port:");
+  label->SetSkinData(&data);  // empty: the default font
+  const gfx::Size before = LaidOut(label->DefaultFont(), "Port:");
+  EXPECT_EQ(label->width(), before.width);
+  auto* gauge = new skin::TbsSkinGauge(form_.get());
+  gauge->setParent(form_.get());
+  gauge->SetSkinDataName("g");
+  gauge->setBounds(5, 40, 120, 30);
+  gauge->SetSkinData(&data);
+  frame->setSkinData(&data);
+  skin::TbsCompressedStoredSkin stored;
+  stored.setCompressedData(skin_->data().CompressedStoredSkin()->compressedData());
+  data.setCompressedStoredSkin(&stored);
+  EXPECT_EQ(label->TextFont().height, 16);
+  EXPECT_EQ(label->width(), LaidOut(label->TextFont(), "Port:").width);
+  EXPECT_EQ(label->height(), LaidOut(label->TextFont(), "Port:").height);
+  EXPECT_EQ(gauge->height(), 10);  // a horizontal section pins the height
+  EXPECT_EQ(gauge->PlacedProgressArea(), (gfx::Rect{2, 2, 118, 8}));
+  // Back to no skin: the default look and font at the next refresh.
+  data.ResetSkin();
+  frame->ApplySkinData();
+  label->ChangeSkinData();
+  EXPECT_EQ(label->width(), before.width);
+  EXPECT_EQ(At(Shot(*gauge), 0, 0), gfx::SystemColor(gfx::SysColor::ButtonShadow));
+  frame->setSkinData(nullptr);
+}
+
+// The client's windows under every built-in skin: the console's status
+// label and gauge (not skin-sized) keep their sizes, the please-wait gauge
+// (skin-sized) keeps its own, and the gauge fills its placed area.
+TEST(LabelsInTheClientsWindows, EveryBuiltInSkinKeepsTheirSizes) {
+  for (int i = 0; i < 6; ++i) {
+    app::LoadedBuiltinSkin skin(i);
+    ui::Form form;
+    form.setBounds(0, 0, 900, 120);
+    form.show();
+    auto* status = new skin::TbsSkinLabel(&form);
+    status->setParent(&form);
+    gfx::Font bold = Arial(14);
+    bold.bold = true;
+    status->setDefaultFont(bold);
+    status->setUseSkinFont(false);
+    status->setUseSkinSize(false);
+    status->setBounds(0, 0, 141, 17);
+    status->SetSkinData(&skin.data);
+    status->setCaption("耗时 1234ms");
+    EXPECT_EQ(status->width(), 141) << i;
+    EXPECT_EQ(status->height(), 17) << i;
+    EXPECT_EQ(status->TextFont().name, "Arial") << i;
+    EXPECT_TRUE(status->TextFont().bold) << i;
+
+    auto* gp = new skin::TbsSkinGauge(&form);
+    gp->setParent(&form);
+    gp->SetSkinDataName("statusgauge");
+    gp->setUseSkinSize(false);
+    gp->setBounds(0, 20, 770, 17);
+    gp->SetSkinData(&skin.data);
+    ASSERT_NE(gp->SectionIndex(), -1) << i;
+    EXPECT_EQ(gp->width(), 770) << i;
+    EXPECT_EQ(gp->height(), 17) << i;
+    const auto* section = gp->SectionAs<skin::TbsDataSkinGaugeControl>();
+    ASSERT_NE(section, nullptr);
+    const gfx::Rect area = gp->PlacedProgressArea();
+    EXPECT_EQ(area.left, section->progressArea.left);
+    EXPECT_EQ(area.right, section->progressArea.right + 770 - gp->SkinRect().width()) << i;
+    // The fill reaches exactly left + round(0.5 * width): compared with an
+    // empty gauge, the column before the edge changed and the one after not.
+    const int edge = area.left + gfx::Round(0.5 * area.width());
+    gp->setValue(0);
+    const QImage empty = Shot(*gp);
+    gp->setValue(50);
+    const QImage half = Shot(*gp);
+    const int y = (area.top + area.bottom) / 2;
+    EXPECT_NE(half.pixel(edge - 1, y), empty.pixel(edge - 1, y)) << i;
+    EXPECT_EQ(half.pixel(edge + 1, y), empty.pixel(edge + 1, y)) << i;
+    // The percentage is drawn over the middle, at the gauge's own size.
+    gp->setShowPercent(true);
+    EXPECT_NE(Shot(*gp), half) << i;
+
+    auto* wait = new skin::TbsSkinGauge(&form);
+    wait->setParent(&form);
+    wait->SetSkinDataName("statusgauge");
+    wait->setBounds(0, 40, 314, 24);
+    wait->SetSkinData(&skin.data);
+    wait->setProgressText("处理中，请稍候…");
+    wait->setShowProgressText(true);
+    wait->setShowPercent(true);
+    EXPECT_EQ(wait->width(), 314) << i;
+    EXPECT_EQ(wait->height(), 24) << i;
+    EXPECT_EQ(wait->DisplayText(), "处理中，请稍候…50%");
+    wait->repaint();
+  }
 }
 
 TEST(LinkImage, OnlyWebAddressesAreOpened) {
