@@ -569,39 +569,6 @@ TEST(LabelsInTheClientsWindows, EveryBuiltInSkinKeepsTheirSizes) {
   }
 }
 
-TEST(LinkImage, OnlyWebAddressesAreOpened) {
-  struct Row {
-    const char* address;
-    platform::ShellOpenResult result;
-  } rows[] = {
-      {"http://www.kavro.example/", platform::ShellOpenResult::Opened},
-      {"https://kavro.example/about?x=1", platform::ShellOpenResult::Opened},
-      {"HTTP://KAVRO.EXAMPLE", platform::ShellOpenResult::Opened},
-      {"file:///etc/passwd", platform::ShellOpenResult::Refused},
-      {"javascript:alert(1)", platform::ShellOpenResult::Refused},
-      {"/usr/bin/xterm", platform::ShellOpenResult::Refused},
-      {"www.kavro.example", platform::ShellOpenResult::Refused},
-      {"http://", platform::ShellOpenResult::Refused},
-      {"http:///path", platform::ShellOpenResult::Refused},
-      {" http://kavro.example", platform::ShellOpenResult::Refused},
-      {"http://kavro.example/a b", platform::ShellOpenResult::Refused},
-      {"http://kavro.example/\n", platform::ShellOpenResult::Refused},
-      {"ftp://kavro.example", platform::ShellOpenResult::Refused},
-      {"", platform::ShellOpenResult::Refused},
-  };
-  std::vector<std::string> opened;
-  platform::SetAddressOpener([&](const std::string& a) {
-    opened.push_back(a);
-    return true;
-  });
-  for (const Row& r : rows) EXPECT_EQ(platform::ShellOpen(r.address), r.result) << r.address;
-  EXPECT_EQ(opened.size(), 3u);
-  // A handler that fails is reported as such.
-  platform::SetAddressOpener([](const std::string&) { return false; });
-  EXPECT_EQ(platform::ShellOpen("https://kavro.example"), platform::ShellOpenResult::Failed);
-  platform::SetAddressOpener({});
-}
-
 TEST(LinkImage, AClickFiresOnClickThenOpensTheAddress) {
   ui::Form form;
   form.setBounds(10, 10, 200, 150);
