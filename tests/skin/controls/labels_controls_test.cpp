@@ -44,6 +44,9 @@ const char* kSections =
     "[g]\npictureindex=0\nskinrect=0,0,40,10\nlefttoppoint=2,0\nrighttoppoint=38,0\n"
     "clientrect=2,2,38,8\nprogressarea=2,2,38,8\nprogressrect=0,20,12,26\nbeginoffset=2\n"
     "endoffset=3\nfontname=Liberation Sans\nfontheight=12\nfontcolor=255\n"
+    "[gt]\npictureindex=0\nskinrect=0,0,40,10\nlefttoppoint=2,0\nrighttoppoint=38,0\n"
+    "clientrect=2,2,38,8\nprogressarea=2,2,38,8\nprogressrect=0,20,12,26\nbeginoffset=2\n"
+    "endoffset=3\nprogresstransparent=1\nprogresstransparentcolor=595461\n"
     "[gfix]\npictureindex=0\nskinrect=0,0,40,10\nclientrect=2,2,38,8\nprogressarea=2,2,38,8\n"
     "progressrect=0,20,12,26\nbeginoffset=2\nendoffset=3\n"
     "[vg]\npictureindex=0\nskinrect=0,0,10,40\nlefttoppoint=0,2\nleftbottompoint=0,38\n"
@@ -56,7 +59,7 @@ const char* kSections =
 
 std::unique_ptr<TestSkin> MakeSkin() {
   return std::make_unique<TestSkin>(
-      std::vector<std::string>{"g:gauge", "gfix:gauge", "vg:gauge", "lab:label", "labfix:label",
+      std::vector<std::string>{"g:gauge", "gt:gauge", "gfix:gauge", "vg:gauge", "lab:label", "labfix:label",
                                "std:stdlabel"},
       kSections, std::vector<gfx::Bitmap>{CoordinatePicture(60, 60, 9)});
 }
@@ -118,6 +121,17 @@ TEST_F(LabelsOnAForm, TheGaugeFillsItsProgressAreaFromTheProgressImage) {
       ASSERT_EQ(At(img, x, 4), want) << "value " << value << " x " << x;
     }
   }
+}
+
+TEST_F(LabelsOnAForm, ATransparentColourInTheProgressImageLetsThePictureThrough) {
+  // gt: as g, with the colour of progress image pixel (5, 22) transparent.
+  auto* g = place<skin::TbsSkinGauge>("gt", 40, 10);
+  const QImage img = Shot(*g);
+  // Fill columns 5 and 12 come from source column 5; row 4 from row 22.
+  EXPECT_EQ(At(img, 7, 4), Source(7, 4));
+  EXPECT_EQ(At(img, 14, 4), Source(14, 4));
+  EXPECT_EQ(At(img, 8, 4), Source(6, 22));
+  EXPECT_EQ(At(img, 7, 5), Source(5, 23));
 }
 
 TEST_F(LabelsOnAForm, AVerticalGaugeFillsFromTheBottomUp) {
@@ -394,6 +408,11 @@ TEST_F(LabelsOnAForm, TheStdLabelSizesToItsCaption) {
   l->setCaption("several words that cannot fit on one line of sixty pixels");
   EXPECT_EQ(l->width(), 60);
   EXPECT_GE(l->height(), 3 * size.height);
+  // A 10000-character caption on one line: as wide as its text, painted.
+  l->setWordWrap(false);
+  l->setCaption(std::string(10000, 'W'));
+  EXPECT_EQ(l->width(), LaidOut(l->TextFont(), l->caption()).width);
+  l->repaint();
 }
 
 TEST_F(LabelsOnAForm, ADisabledStdLabelIsEmbossed) {
