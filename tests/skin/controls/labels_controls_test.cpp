@@ -47,6 +47,7 @@ const char* kSections =
     "[gt]\npictureindex=0\nskinrect=0,0,40,10\nlefttoppoint=2,0\nrighttoppoint=38,0\n"
     "clientrect=2,2,38,8\nprogressarea=2,2,38,8\nprogressrect=0,20,12,26\nbeginoffset=2\n"
     "endoffset=3\nprogresstransparent=1\nprogresstransparentcolor=595461\n"
+    "[nopic]\npictureindex=0\nskinrect=0,0,0,0\nprogressarea=2,2,38,8\n"
     "[gfix]\npictureindex=0\nskinrect=0,0,40,10\nclientrect=2,2,38,8\nprogressarea=2,2,38,8\n"
     "progressrect=0,20,12,26\nbeginoffset=2\nendoffset=3\n"
     "[vg]\npictureindex=0\nskinrect=0,0,10,40\nlefttoppoint=0,2\nleftbottompoint=0,38\n"
@@ -59,8 +60,8 @@ const char* kSections =
 
 std::unique_ptr<TestSkin> MakeSkin() {
   return std::make_unique<TestSkin>(
-      std::vector<std::string>{"g:gauge", "gt:gauge", "gfix:gauge", "vg:gauge", "lab:label", "labfix:label",
-                               "std:stdlabel"},
+      std::vector<std::string>{"g:gauge", "gt:gauge", "nopic:gauge", "gfix:gauge", "vg:gauge",
+                               "lab:label", "labfix:label", "std:stdlabel"},
       kSections, std::vector<gfx::Bitmap>{CoordinatePicture(60, 60, 9)});
 }
 
@@ -236,6 +237,12 @@ TEST_F(LabelsOnAForm, AGaugeSurvivesSectionsOfAnotherKindAndNoSize) {
   g->SetSkinDataName("lab");  // a label section: the gauge keys stay as read
   g->repaint();
   EXPECT_EQ(g->PlacedProgressArea().left, 2);
+  // No picture area: the default look, not an undrawn black box.
+  g->SetSkinDataName("nopic");
+  g->repaint();
+  EXPECT_EQ(At(Shot(*g), 0, 0), gfx::SystemColor(gfx::SysColor::ButtonShadow));
+  auto* l = place<skin::TbsSkinLabel>("nopic", 50, 12);
+  EXPECT_EQ(At(Shot(*l), 5, 5), gfx::SystemColor(gfx::SysColor::ButtonFace));
   g->SetSkinDataName("nothing");
   g->setBounds(0, 0, 0, 0);
   g->repaint();
