@@ -142,6 +142,11 @@ void TbsSkinGauge::composeSkinImage(gfx::Bitmap& image, int width, int height) {
 }
 
 void TbsSkinGauge::DrawSkinImage(gfx::Bitmap& bitmap) {
+  // A section with no picture area has nothing to compose: the default look.
+  if (stretchKind() == StretchKind::None) {
+    DrawDefaultImage(bitmap);
+    return;
+  }
   if (useSkinSize_) {
     composeSkinImage(bitmap, width(), height());
   } else {

@@ -166,6 +166,11 @@ void TbsSkinLabel::DrawDefaultImage(gfx::Bitmap& bitmap) {
 }
 
 void TbsSkinLabel::DrawSkinImage(gfx::Bitmap& bitmap) {
+  // A section with no picture area has nothing to compose: the default look.
+  if (stretchKind() == StretchKind::None) {
+    DrawDefaultImage(bitmap);
+    return;
+  }
   if (composedBySection()) {
     TbsSkinCustomControl::DrawSkinImage(bitmap);
   } else if (const gfx::Bitmap* picture = Picture()) {

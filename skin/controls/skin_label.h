@@ -7,7 +7,7 @@
 #include <string>
 
 #include "skin/controls/label_layout.h"
-#include "skin/controls/skin_border_style.h"
+#include "skin/controls/panel_layout.h"  // TbsSkinBorderStyle
 #include "skin/controls/skin_control.h"
 
 namespace skin {

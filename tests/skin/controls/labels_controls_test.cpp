@@ -15,10 +15,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/shell.h"
+#include "resources/builtin_skins.h"
 #include "skin/controls/skin_gauge.h"
 #include "skin/controls/skin_label.h"
 #include "skin/controls/skin_link_image.h"
 #include "skin/controls/skin_std_label.h"
+#include "skin/frame/form_frame.h"
 #include "test_skin.h"
 #include "ui/form.h"
 #include "ui/graphics/canvas.h"
@@ -42,6 +44,10 @@ const char* kSections =
     "[g]\npictureindex=0\nskinrect=0,0,40,10\nlefttoppoint=2,0\nrighttoppoint=38,0\n"
     "clientrect=2,2,38,8\nprogressarea=2,2,38,8\nprogressrect=0,20,12,26\nbeginoffset=2\n"
     "endoffset=3\nfontname=Liberation Sans\nfontheight=12\nfontcolor=255\n"
+    "[gt]\npictureindex=0\nskinrect=0,0,40,10\nlefttoppoint=2,0\nrighttoppoint=38,0\n"
+    "clientrect=2,2,38,8\nprogressarea=2,2,38,8\nprogressrect=0,20,12,26\nbeginoffset=2\n"
+    "endoffset=3\nprogresstransparent=1\nprogresstransparentcolor=595461\n"
+    "[nopic]\npictureindex=0\nskinrect=0,0,0,0\nprogressarea=2,2,38,8\n"
     "[gfix]\npictureindex=0\nskinrect=0,0,40,10\nclientrect=2,2,38,8\nprogressarea=2,2,38,8\n"
     "progressrect=0,20,12,26\nbeginoffset=2\nendoffset=3\n"
     "[vg]\npictureindex=0\nskinrect=0,0,10,40\nlefttoppoint=0,2\nleftbottompoint=0,38\n"
@@ -54,8 +60,8 @@ const char* kSections =
 
 std::unique_ptr<TestSkin> MakeSkin() {
   return std::make_unique<TestSkin>(
-      std::vector<std::string>{"g:gauge", "gfix:gauge", "vg:gauge", "lab:label", "labfix:label",
-                               "std:stdlabel"},
+      std::vector<std::string>{"g:gauge", "gt:gauge", "nopic:gauge", "gfix:gauge", "vg:gauge",
+                               "lab:label", "labfix:label", "std:stdlabel"},
       kSections, std::vector<gfx::Bitmap>{CoordinatePicture(60, 60, 9)});
 }
 
@@ -116,6 +122,17 @@ TEST_F(LabelsOnAForm, TheGaugeFillsItsProgressAreaFromTheProgressImage) {
       ASSERT_EQ(At(img, x, 4), want) << "value " << value << " x " << x;
     }
   }
+}
+
+TEST_F(LabelsOnAForm, ATransparentColourInTheProgressImageLetsThePictureThrough) {
+  // gt: as g, with the colour of progress image pixel (5, 22) transparent.
+  auto* g = place<skin::TbsSkinGauge>("gt", 40, 10);
+  const QImage img = Shot(*g);
+  // Fill columns 5 and 12 come from source column 5; row 4 from row 22.
+  EXPECT_EQ(At(img, 7, 4), Source(7, 4));
+  EXPECT_EQ(At(img, 14, 4), Source(14, 4));
+  EXPECT_EQ(At(img, 8, 4), Source(6, 22));
+  EXPECT_EQ(At(img, 7, 5), Source(5, 23));
 }
 
 TEST_F(LabelsOnAForm, AVerticalGaugeFillsFromTheBottomUp) {
@@ -220,6 +237,12 @@ TEST_F(LabelsOnAForm, AGaugeSurvivesSectionsOfAnotherKindAndNoSize) {
   g->SetSkinDataName("lab");  // a label section: the gauge keys stay as read
   g->repaint();
   EXPECT_EQ(g->PlacedProgressArea().left, 2);
+  // No picture area: the default look, not an undrawn black box.
+  g->SetSkinDataName("nopic");
+  g->repaint();
+  EXPECT_EQ(At(Shot(*g), 0, 0), gfx::SystemColor(gfx::SysColor::ButtonShadow));
+  auto* l = place<skin::TbsSkinLabel>("nopic", 50, 12);
+  EXPECT_EQ(At(Shot(*l), 5, 5), gfx::SystemColor(gfx::SysColor::ButtonFace));
   g->SetSkinDataName("nothing");
   g->setBounds(0, 0, 0, 0);
   g->repaint();
@@ -392,6 +415,11 @@ TEST_F(LabelsOnAForm, TheStdLabelSizesToItsCaption) {
   l->setCaption("several words that cannot fit on one line of sixty pixels");
   EXPECT_EQ(l->width(), 60);
   EXPECT_GE(l->height(), 3 * size.height);
+  // A 10000-character caption on one line: as wide as its text, painted.
+  l->setWordWrap(false);
+  l->setCaption(std::string(10000, 'W'));
+  EXPECT_EQ(l->width(), LaidOut(l->TextFont(), l->caption()).width);
+  l->repaint();
 }
 
 TEST_F(LabelsOnAForm, ADisabledStdLabelIsEmbossed) {
@@ -466,37 +494,105 @@ TEST_F(LabelsOnAForm, ATextLabelIsExactlyAsTallAsItsLines) {
   EXPECT_EQ(l->height(), 13);
 }
 
-TEST(LinkImage, OnlyWebAddressesAreOpened) {
-  struct Row {
-    const char* address;
-    platform::ShellOpenResult result;
-  } rows[] = {
-      {"http://www.kavro.example/", platform::ShellOpenResult::Opened},
-      {"https://kavro.example/about?x=1", platform::ShellOpenResult::Opened},
-      {"HTTP://KAVRO.EXAMPLE", platform::ShellOpenResult::Opened},
-      {"file:///etc/passwd", platform::ShellOpenResult::Refused},
-      {"javascript:alert(1)", platform::ShellOpenResult::Refused},
-      {"/usr/bin/xterm", platform::ShellOpenResult::Refused},
-      {"www.kavro.example", platform::ShellOpenResult::Refused},
-      {"http://", platform::ShellOpenResult::Refused},
-      {"http:///path", platform::ShellOpenResult::Refused},
-      {" http://kavro.example", platform::ShellOpenResult::Refused},
-      {"http://kavro.example/a b", platform::ShellOpenResult::Refused},
-      {"http://kavro.example/\n", platform::ShellOpenResult::Refused},
-      {"ftp://kavro.example", platform::ShellOpenResult::Refused},
-      {"", platform::ShellOpenResult::Refused},
-  };
-  std::vector<std::string> opened;
-  platform::SetAddressOpener([&](const std::string& a) {
-    opened.push_back(a);
-    return true;
-  });
-  for (const Row& r : rows) EXPECT_EQ(platform::ShellOpen(r.address), r.result) << r.address;
-  EXPECT_EQ(opened.size(), 3u);
-  // A handler that fails is reported as such.
-  platform::SetAddressOpener([](const std::string&) { return false; });
-  EXPECT_EQ(platform::ShellOpen("https://kavro.example"), platform::ShellOpenResult::Failed);
-  platform::SetAddressOpener({});
+TEST_F(LabelsOnAForm, ASkinChangeToldByTheFrameResizesAndRefontsTheLabels) {
+  auto* frame = new skin::TbsFormFrame(form_.get());
+  skin::FormSkinWindows windows;
+  skin::TbsSkinData data(nullptr, &windows);
+  auto* label = new skin::TbsSkinStdLabel(form_.get());
+  label->setParent(form_.get());
+  label->SetSkinDataName("std");
+  label->setCaption("Port:");
+  label->SetSkinData(&data);  // empty: the default font
+  const gfx::Size before = LaidOut(label->DefaultFont(), "Port:");
+  EXPECT_EQ(label->width(), before.width);
+  auto* gauge = new skin::TbsSkinGauge(form_.get());
+  gauge->setParent(form_.get());
+  gauge->SetSkinDataName("g");
+  gauge->setBounds(5, 40, 120, 30);
+  gauge->SetSkinData(&data);
+  frame->setSkinData(&data);
+  skin::TbsCompressedStoredSkin stored;
+  stored.setCompressedData(skin_->data().CompressedStoredSkin()->compressedData());
+  data.setCompressedStoredSkin(&stored);
+  EXPECT_EQ(label->TextFont().height, 16);
+  EXPECT_EQ(label->width(), LaidOut(label->TextFont(), "Port:").width);
+  EXPECT_EQ(label->height(), LaidOut(label->TextFont(), "Port:").height);
+  EXPECT_EQ(gauge->height(), 10);  // a horizontal section pins the height
+  EXPECT_EQ(gauge->PlacedProgressArea(), (gfx::Rect{2, 2, 118, 8}));
+  // Back to no skin: the default look and font at the next refresh.
+  data.ResetSkin();
+  frame->ApplySkinData();
+  label->ChangeSkinData();
+  EXPECT_EQ(label->width(), before.width);
+  EXPECT_EQ(At(Shot(*gauge), 0, 0), gfx::SystemColor(gfx::SysColor::ButtonShadow));
+  frame->setSkinData(nullptr);
+}
+
+// The client's windows under every built-in skin: the console's status
+// label and gauge (not skin-sized) keep their sizes, the please-wait gauge
+// (skin-sized) keeps its own, and the gauge fills its placed area.
+TEST(LabelsInTheClientsWindows, EveryBuiltInSkinKeepsTheirSizes) {
+  for (int i = 0; i < 6; ++i) {
+    app::LoadedBuiltinSkin skin(i);
+    ui::Form form;
+    form.setBounds(0, 0, 900, 120);
+    form.show();
+    auto* status = new skin::TbsSkinLabel(&form);
+    status->setParent(&form);
+    gfx::Font bold = Arial(14);
+    bold.bold = true;
+    status->setDefaultFont(bold);
+    status->setUseSkinFont(false);
+    status->setUseSkinSize(false);
+    status->setBounds(0, 0, 141, 17);
+    status->SetSkinData(&skin.data);
+    status->setCaption("耗时 1234ms");
+    EXPECT_EQ(status->width(), 141) << i;
+    EXPECT_EQ(status->height(), 17) << i;
+    EXPECT_EQ(status->TextFont().name, "Arial") << i;
+    EXPECT_TRUE(status->TextFont().bold) << i;
+
+    auto* gp = new skin::TbsSkinGauge(&form);
+    gp->setParent(&form);
+    gp->SetSkinDataName("statusgauge");
+    gp->setUseSkinSize(false);
+    gp->setBounds(0, 20, 770, 17);
+    gp->SetSkinData(&skin.data);
+    ASSERT_NE(gp->SectionIndex(), -1) << i;
+    EXPECT_EQ(gp->width(), 770) << i;
+    EXPECT_EQ(gp->height(), 17) << i;
+    const auto* section = gp->SectionAs<skin::TbsDataSkinGaugeControl>();
+    ASSERT_NE(section, nullptr);
+    const gfx::Rect area = gp->PlacedProgressArea();
+    EXPECT_EQ(area.left, section->progressArea.left);
+    EXPECT_EQ(area.right, section->progressArea.right + 770 - gp->SkinRect().width()) << i;
+    // The fill reaches exactly left + round(0.5 * width): compared with an
+    // empty gauge, the column before the edge changed and the one after not.
+    const int edge = area.left + gfx::Round(0.5 * area.width());
+    gp->setValue(0);
+    const QImage empty = Shot(*gp);
+    gp->setValue(50);
+    const QImage half = Shot(*gp);
+    const int y = (area.top + area.bottom) / 2;
+    EXPECT_NE(half.pixel(edge - 1, y), empty.pixel(edge - 1, y)) << i;
+    EXPECT_EQ(half.pixel(edge + 1, y), empty.pixel(edge + 1, y)) << i;
+    // The percentage is drawn over the middle, at the gauge's own size.
+    gp->setShowPercent(true);
+    EXPECT_NE(Shot(*gp), half) << i;
+
+    auto* wait = new skin::TbsSkinGauge(&form);
+    wait->setParent(&form);
+    wait->SetSkinDataName("statusgauge");
+    wait->setBounds(0, 40, 314, 24);
+    wait->SetSkinData(&skin.data);
+    wait->setProgressText("处理中，请稍候…");
+    wait->setShowProgressText(true);
+    wait->setShowPercent(true);
+    EXPECT_EQ(wait->width(), 314) << i;
+    EXPECT_EQ(wait->height(), 24) << i;
+    EXPECT_EQ(wait->DisplayText(), "处理中，请稍候…50%");
+    wait->repaint();
+  }
 }
 
 TEST(LinkImage, AClickFiresOnClickThenOpensTheAddress) {
