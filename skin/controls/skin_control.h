@@ -31,7 +31,10 @@ namespace skin {
 template <class Base>
 class SkinControlLayer : public Base, public SkinChangeReceiver, private RemovalListener {
  public:
-  explicit SkinControlLayer(ui::Component* owner);
+  // Extra arguments go to the framework control (a window kind for a
+  // windowed control that is its own top-level window, such as a pop-up).
+  template <class... Extra>
+  explicit SkinControlLayer(ui::Component* owner, Extra... extra) : Base(owner, extra...) {}
   ~SkinControlLayer() override;
 
   TbsSkinData* SkinData() const { return skinData_; }
@@ -92,7 +95,11 @@ class SkinControlLayer : public Base, public SkinChangeReceiver, private Removal
 template <class Base>
 class SkinCustomLayer : public Base {
  public:
-  explicit SkinCustomLayer(ui::Component* owner);
+  template <class... Extra>
+  explicit SkinCustomLayer(ui::Component* owner, Extra... extra) : Base(owner, extra...) {
+    defaultFont_.name = "Arial";
+    defaultFont_.height = 14;
+  }
 
   const gfx::Font& DefaultFont() const { return defaultFont_; }
   // Copies the font; DefaultFontChanged runs, then a repaint without a section.
@@ -162,7 +169,7 @@ class TbsSkinControl : public SkinControlLayer<ui::WinControl> {
 
 class TbsSkinCustomControl : public SkinCustomLayer<SkinControlLayer<ui::WinControl>> {
  public:
-  explicit TbsSkinCustomControl(ui::Component* owner);
+  explicit TbsSkinCustomControl(ui::Component* owner, ui::WindowKind kind = ui::WindowKind::Child);
   ~TbsSkinCustomControl() override;
 
   // Shapes the window by the section's mask, or makes it rectangular again
