@@ -243,8 +243,14 @@ void TbsSkinEdit::CalcSkinSize(int& width, int& height) {
 
 void TbsSkinEdit::setBounds(int left, int top, int width, int height) {
   ReadSkinSection();
-  if (editSection() == nullptr && !UseSkinFont())
+  applyFont();
+  // The height rule holds for every bounds change, also one that keeps the
+  // size (a skin change or a font change re-applies it).
+  if (editSection() != nullptr) {
+    CalcSkinSize(width, height);
+  } else if (!UseSkinFont()) {
     height = EditHeight(nullptr, false, lineHeight(), height);
+  }
   SkinCustomLayer::setBounds(left, top, width, height);
   placeNative();
 }
@@ -256,7 +262,9 @@ void TbsSkinEdit::applyFont() {
     f = SelectSkinFont(true, s, focused() ? s->activeFontColor : s->fontColor, DefaultFont(),
                        SkinData());
   }
-  if (!(f == font())) setFont(f);
+  if (f == font() && fontApplied_) return;
+  fontApplied_ = true;
+  setFont(f);
   native_->setFont(gfx::ToQFont(f));
   native_->setTextMargins(2, 0, 0, 0);
 }

@@ -129,6 +129,7 @@ class TbsSkinEdit : public SkinCustomLayer<SkinControlLayer<ui::WidgetHost>> {
   bool buttonPressed_ = false;
   bool syncingText_ = false;
   bool menuFreePending_ = false;
+  bool fontApplied_ = false;
   gfx::Color textColor_ = gfx::kBlack;
 };
 
