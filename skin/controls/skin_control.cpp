@@ -216,6 +216,8 @@ template class SkinControlLayer<ui::WinControl>;
 template class SkinControlLayer<ui::GraphicControl>;
 template class SkinCustomLayer<SkinControlLayer<ui::WinControl>>;
 template class SkinCustomLayer<SkinControlLayer<ui::GraphicControl>>;
+template class SkinControlLayer<ui::WidgetHost>;
+template class SkinCustomLayer<SkinControlLayer<ui::WidgetHost>>;
 
 // --- TbsSkinCustomControl ----------------------------------------------------
 

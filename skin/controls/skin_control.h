@@ -22,6 +22,7 @@
 #include "skin/frame/skin_change.h"
 #include "ui/graphic_control.h"
 #include "ui/graphics/font.h"
+#include "ui/widget_host.h"
 #include "ui/win_control.h"
 
 namespace skin {
@@ -160,6 +161,9 @@ extern template class SkinControlLayer<ui::WinControl>;
 extern template class SkinControlLayer<ui::GraphicControl>;
 extern template class SkinCustomLayer<SkinControlLayer<ui::WinControl>>;
 extern template class SkinCustomLayer<SkinControlLayer<ui::GraphicControl>>;
+// Controls over a hosted native widget (the skinned edit box).
+extern template class SkinControlLayer<ui::WidgetHost>;
+extern template class SkinCustomLayer<SkinControlLayer<ui::WidgetHost>>;
 
 // A windowed skinned control: own window, can take the focus, can be shaped.
 class TbsSkinControl : public SkinControlLayer<ui::WinControl> {
