@@ -6,9 +6,11 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QString>
 #include <QWidget>
 #include <algorithm>
 
+#include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_font.h"
 #include "skin/data/control_data.h"
 #include "skin/draw/strip_image.h"
@@ -87,12 +89,18 @@ class ComboCancelFilter : public QObject {
       combo_.CloseUp(false);
     } else if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) {
       auto* w = qobject_cast<QWidget*>(watched);
-      if (w != nullptr && !owns(w)) combo_.CloseUp(false);
+      if (w != nullptr && (!owns(w) || inEdit(w)) && combo_.droppedDown()) combo_.CloseUp(false);
     }
     return false;
   }
 
  private:
+  bool inEdit(QWidget* w) const {
+    if (combo_.edit_ == nullptr) return false;
+    for (QWidget* p = w; p != nullptr; p = p->parentWidget())
+      if (p == combo_.edit_->widget()) return true;
+    return false;
+  }
   bool owns(QWidget* w) const {
     QWidget* comboWidget = combo_.widget();
     QWidget* listWidget = combo_.list_->widget();
@@ -100,6 +108,27 @@ class ComboCancelFilter : public QObject {
       if (p == comboWidget || p == listWidget) return true;
     return false;
   }
+  TbsSkinCustomComboBox& combo_;
+};
+
+// The edit of edit style: a skinned edit box without a section of its own
+// whose background is the combo's text area behind it, so its text lies
+// over the combo's picture.
+class ComboInnerEdit : public TbsSkinEdit {
+ public:
+  ComboInnerEdit(ui::Component* owner, TbsSkinCustomComboBox& combo)
+      : TbsSkinEdit(owner), combo_(combo) {}
+
+ protected:
+  void DrawDefaultImage(gfx::Bitmap& bitmap) override {
+    if (combo_.width() <= 0 || combo_.height() <= 0) return;
+    gfx::Bitmap whole(combo_.width(), combo_.height());
+    combo_.paintInto(whole);
+    bitmap.copyRect(bitmap.rect(), whole,
+                    gfx::Rect::fromSize(left(), top(), bitmap.width(), bitmap.height()));
+  }
+
+ private:
   TbsSkinCustomComboBox& combo_;
 };
 
@@ -122,6 +151,8 @@ TbsSkinCustomComboBox::TbsSkinCustomComboBox(ui::Component* owner)
 
 TbsSkinCustomComboBox::~TbsSkinCustomComboBox() {
   setAutoScroll(0);
+  delete edit_;
+  edit_ = nullptr;
   if (cancelFilter_ && qApp != nullptr) qApp->removeEventFilter(cancelFilter_.get());
   cancelFilter_.reset();
   if (hasCapture()) releaseCapture();
@@ -182,6 +213,181 @@ void TbsSkinCustomComboBox::setUseSkinSize(bool on) {
   ChangeSkinData();
 }
 
+// --- edit style ----------------------------------------------------------------------
+
+void TbsSkinCustomComboBox::setStyle(TbsSkinCustomComboBoxStyle style) {
+  if (style == style_) return;
+  if (droppedDown()) CloseUp(false);
+  style_ = style;
+  if (style_ == TbsSkinCustomComboBoxStyle::bscbEditStyle) {
+    const bool hadFocus = focused();
+    edit_ = new ComboInnerEdit(this, *this);
+    edit_->setParent(this);
+    edit_->setUseSkinFont(false);
+    edit_->setAutoSelect(true);
+    edit_->setEditText(text());
+    edit_->onKeyDown = [this](ui::Control&, int& key, unsigned shift) { editKeyDown(key, shift); };
+    edit_->onKeyUp = [this](ui::Control&, int& key, unsigned shift) { editKeyUp(key, shift); };
+    edit_->onKeyPress = [this](ui::Control&, char32_t& ch) {
+      if (onKeyPress) onKeyPress(*this, ch);
+    };
+    edit_->onExit = [this](ui::Control&) {
+      if (droppedDown()) CloseUp(false);
+    };
+    edit_->OnChange = [this](TbsSkinEdit&) { editTextChanged(); };
+    setTabStop(false);
+    applyEditFont();
+    placeEdit();
+    if (hadFocus) edit_->setFocus();
+  } else {
+    delete edit_;
+    edit_ = nullptr;
+    setTabStop(true);
+  }
+  invalidate();
+}
+
+void TbsSkinCustomComboBox::applyEditFont() {
+  if (edit_ == nullptr) return;
+  const TbsDataSkinComboBox* s = comboSection();
+  gfx::Font f = DefaultFont();
+  if (s != nullptr) {
+    f = UseSkinFont() ? SelectSkinFont(true, s, s->fontColor, DefaultFont(), SkinData())
+                      : DefaultFont();
+    f.color = s->fontColor;
+  }
+  edit_->setDefaultFont(f);
+}
+
+void TbsSkinCustomComboBox::placeEdit() {
+  if (edit_ == nullptr) return;
+  const gfx::Rect r = places().text;
+  const int h = edit_->height();
+  edit_->setBounds(r.left, r.top + (r.height() - h) / 2, std::max(0, r.width()), h);
+  edit_->invalidate();
+}
+
+void TbsSkinCustomComboBox::setBounds(int left, int top, int width, int height) {
+  TbsSkinCustomControl::setBounds(left, top, width, height);
+  placeEdit();
+}
+
+void TbsSkinCustomComboBox::DefaultFontChanged() {
+  applyEditFont();
+  placeEdit();
+  invalidate();
+}
+
+void TbsSkinCustomComboBox::paintInto(gfx::Bitmap& bitmap) {
+  ReadSkinSection();
+  if (sectionIndex_ == -1) {
+    DrawDefaultImage(bitmap);
+  } else {
+    DrawSkinImage(bitmap);
+  }
+}
+
+void TbsSkinCustomComboBox::editChoose(int index) {
+  if (index < 0 || index >= count()) return;
+  setItemIndex(index);
+  edit_->selectAll();
+  if (droppedDown()) list_->scrollIntoView(index);
+}
+
+void TbsSkinCustomComboBox::editKeyDown(int& key, unsigned shift) {
+  if (onKeyDown) onKeyDown(*this, key, shift);
+  if (key == 0) return;
+  const bool alt = (shift & ui::ssAlt) != 0;
+  switch (key) {
+    case ui::VK_RETURN:
+    case ui::VK_ESCAPE:
+      // The key that closes the list is spent on it: it does not also press
+      // the window's default or cancel button.
+      if (!droppedDown()) return;
+      CloseUp(key == ui::VK_RETURN);
+      break;
+    case ui::VK_PRIOR:
+    case ui::VK_NEXT: {
+      if (!droppedDown()) return;
+      const int index = key == ui::VK_PRIOR ? list_->ItemIndex() - dropDownCount_ - 1
+                                            : list_->ItemIndex() + dropDownCount_ - 1;
+      list_->setItemIndex(std::clamp(index, 0, count() - 1));
+      break;
+    }
+    case ui::VK_UP:
+      if (alt) {
+        if (droppedDown()) CloseUp(false);
+      } else if (ItemIndex() > 0) {
+        editChoose(ItemIndex() - 1);
+      }
+      break;
+    case ui::VK_DOWN:
+      if (alt) {
+        if (!droppedDown()) DropDown();
+      } else if (ItemIndex() < count() - 1) {
+        editChoose(ItemIndex() + 1);
+      }
+      break;
+    default:
+      return;
+  }
+  key = 0;
+}
+
+void TbsSkinCustomComboBox::editKeyUp(int& key, unsigned shift) {
+  if (onKeyUp) onKeyUp(*this, key, shift);
+  if (key == 0 || !autoComplete_) return;
+  // Character sets whose characters arrive through an input method: every
+  // key but the deleting ones completes, after dropping the selection.
+  const int charset = edit_->font().charset;
+  const bool multiByte = charset == 134 || charset == 128 || charset == 136;
+  if (multiByte) {
+    if (key == ui::VK_DELETE || key == ui::VK_BACK) return;
+    edit_->setSelection(edit_->selStart() + edit_->selLength(), 0);
+  } else if (key < '0') {
+    return;
+  }
+  completeEdit();
+}
+
+void TbsSkinCustomComboBox::completeEdit() {
+  const long long now = nowMs_();
+  if (now - lastCompleteMs_ < 200) return;
+  lastCompleteMs_ = now;
+  const std::string typed = edit_->Text();
+  if (typed.empty()) return;
+  const QString typedChars = QString::fromStdString(typed);
+  // A one-character text searches from the current item itself: the text
+  // change has just made the first match current, and starting after it
+  // would complete to the second item with that letter.
+  const int match =
+      list_->findPrefix(typed, typedChars.size() == 1 ? std::max(-1, ItemIndex() - 1) : -1);
+  if (match < 0) return;
+  setItemIndex(match);
+  const int length = static_cast<int>(
+      QString::fromStdString(list_->Items()[static_cast<std::size_t>(match)]).size());
+  edit_->setSelection(static_cast<int>(typedChars.size()),
+                      std::max(0, length - static_cast<int>(typedChars.size())));
+}
+
+void TbsSkinCustomComboBox::editTextChanged() {
+  if (syncingEdit_ || edit_ == nullptr) return;
+  const std::string t = edit_->Text();
+  if (!t.empty()) {
+    const int match = list_->findPrefix(t, -1);
+    if (match >= 0) {
+      if (autoComplete_) {
+        list_->setItemIndex(match);
+      } else {
+        list_->setTopIndex(match);
+      }
+    }
+  }
+  syncingEdit_ = true;
+  setText(t);
+  syncingEdit_ = false;
+}
+
 // --- skin --------------------------------------------------------------------------
 
 void TbsSkinCustomComboBox::ReadSkinSection() {
@@ -215,6 +421,8 @@ void TbsSkinCustomComboBox::BeforeChangeSkinData() {
 void TbsSkinCustomComboBox::ChangeSkinData() {
   TbsSkinCustomControl::ChangeSkinData();
   refreshList();
+  applyEditFont();
+  placeEdit();
   if (droppedDown()) {
     // The open list takes the new skin's item height and frame where it is.
     const gfx::Point at{list_->left(), list_->top()};
@@ -266,6 +474,7 @@ void TbsSkinCustomComboBox::DropDown() {
   const gfx::Point bottomLeft = clientToScreen({0, height()});
   const gfx::Point at = ComboListPosition(bottomLeft.x, bottomLeft.y, height(), listHeight,
                                           ui::MonitorWorkArea(*this));
+  if (edit_ != nullptr && !edit_->focused()) edit_->setFocus();
   savedIndex_ = ItemIndex();
   list_->setBounds(at.x, at.y, listWidth, listHeight);
   list_->scrollIntoView(ItemIndex(), true);
@@ -295,6 +504,7 @@ void TbsSkinCustomComboBox::CloseUp(bool accept) {
     list_->setItemIndex(savedIndex_);
   } else if (accept && index < count()) {
     setText(list_->Items()[static_cast<std::size_t>(index)]);
+    if (edit_ != nullptr) edit_->selectAll();
     savedIndex_ = index;
     invalidate();
     if (OnClick) OnClick(*this);
@@ -536,8 +746,17 @@ void TbsSkinCustomComboBox::wndProc(ui::Message& m) {
       TbsSkinCustomControl::wndProc(m);
       if (tracking_ && !hasCapture() && moved_) tracking_ = false;
       return;
+    case ui::WM_SETFOCUS:
+      TbsSkinCustomControl::wndProc(m);
+      if (edit_ != nullptr) edit_->setFocus();
+      return;
     case ui::CM_TEXTCHANGED:
       TbsSkinCustomControl::wndProc(m);
+      if (edit_ != nullptr && !syncingEdit_ && edit_->Text() != text()) {
+        syncingEdit_ = true;
+        edit_->setEditText(text());
+        syncingEdit_ = false;
+      }
       if (style_ == TbsSkinCustomComboBoxStyle::bscbFixedStyle) invalidate();
       if (OnChange) OnChange(*this);
       return;

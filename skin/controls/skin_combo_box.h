@@ -23,6 +23,7 @@ class QObject;
 namespace skin {
 
 class TbsDataSkinComboBox;
+class TbsSkinEdit;
 
 enum class TbsSkinCustomComboBoxStyle { bscbEditStyle, bscbFixedStyle };
 
@@ -32,6 +33,11 @@ class TbsSkinCustomComboBox : public TbsSkinCustomControl {
   ~TbsSkinCustomComboBox() override;
 
   TbsSkinCustomComboBoxStyle Style() const { return style_; }
+  // Edit style holds an inner edit with the current Text (TabStop off);
+  // fixed style drops it (TabStop on).
+  void setStyle(TbsSkinCustomComboBoxStyle style);
+  // The inner edit of edit style, null in fixed style.
+  TbsSkinEdit* innerEdit() const { return edit_; }
 
   // The choices, held by the pop-up list.
   const std::vector<std::string>& Items() const { return list_->Items(); }
@@ -112,7 +118,10 @@ class TbsSkinCustomComboBox : public TbsSkinCustomControl {
   void UpdateRegion() override;
   void DrawDefaultImage(gfx::Bitmap& bitmap) override;
   void DrawSkinImage(gfx::Bitmap& bitmap) override;
-  void DefaultFontChanged() override { invalidate(); }
+  void DefaultFontChanged() override;
+  void setBounds(int left, int top, int width, int height) override;
+  // Paints the whole combo (without the inner edit) into a bitmap of its size.
+  void paintInto(gfx::Bitmap& bitmap);
 
  protected:
   const TbsDataSkinComboBox* comboSection() const;
@@ -126,6 +135,13 @@ class TbsSkinCustomComboBox : public TbsSkinCustomControl {
 
  private:
   friend class ComboCancelFilter;
+  void placeEdit();
+  void applyEditFont();
+  void editKeyDown(int& key, unsigned shift);
+  void editKeyUp(int& key, unsigned shift);
+  void editTextChanged();
+  void completeEdit();
+  void editChoose(int index);
   void refreshList();
   void drawButtonDefault(gfx::Bitmap& b, const gfx::Rect& r) const;
   void drawResizeButton(gfx::Bitmap& b, const gfx::Rect& r) const;
@@ -146,6 +162,9 @@ class TbsSkinCustomComboBox : public TbsSkinCustomControl {
   TbsSkinCustomComboBoxStyle style_ = TbsSkinCustomComboBoxStyle::bscbFixedStyle;
   std::unique_ptr<TbsPopupListBox> list_;
   std::unique_ptr<QObject> cancelFilter_;
+  TbsSkinEdit* edit_ = nullptr;
+  bool syncingEdit_ = false;
+  long long lastCompleteMs_ = -1000000;
   int dropDownCount_ = 8;
   int listBoxWidth_ = 0;
   ui::ImageList* images_ = nullptr;

@@ -1,5 +1,5 @@
 // The lists area of the gallery: fixed-style combos (one with 100 000
-// items), a list box with more items than fit, and scroll bars of each
+// items), an editable combo, a list box with more items than fit, and scroll bars of each
 // kind.
 #include <string>
 #include <vector>
@@ -41,6 +41,11 @@ void Build(ui::WinControl& box, const gallery::Context& ctx) {
   tall->setItems({"UseSkinSize off", "second"});
   tall->setItemIndex(0);
 
+  auto* server = Place<skin::TbsSkinComboBox>(box, ctx, 8, 158, 160, 20);
+  server->setStyle(skin::TbsSkinCustomComboBoxStyle::bscbEditStyle);
+  server->setItems({"192.168.0.10", "192.168.0.20", "classroom.local"});
+  server->setItemIndex(0);
+
   auto* list = Place<skin::TbsSkinListBox>(box, ctx, 180, 8, 150, 120);
   std::vector<std::string> rows;
   for (int i = 0; i < 30; ++i) rows.push_back("list item " + std::to_string(i + 1));
@@ -53,10 +58,10 @@ void Build(ui::WinControl& box, const gallery::Context& ctx) {
   v->setBounds(340, 8, 19, 120);
   v->SetRange(0, 100, 20, 30);
 
-  auto* h = Place<skin::TbsSkinScrollBar>(box, ctx, 8, 134, 200, 19);
+  auto* h = Place<skin::TbsSkinScrollBar>(box, ctx, 180, 134, 180, 19);
   h->SetRange(0, 100, 0, 60);
 
-  auto* both = Place<skin::TbsSkinScrollBar>(box, ctx, 8, 160, 200, 19);
+  auto* both = Place<skin::TbsSkinScrollBar>(box, ctx, 180, 160, 180, 19);
   both->setBoth(true);
   both->SetRange(0, 100, 25, 10);
 }

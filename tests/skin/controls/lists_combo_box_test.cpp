@@ -3,6 +3,7 @@
 // the typed prefix on a manual clock, opening below and above, choosing by
 // press-drag-release, plain clicks, Escape, rows and the list's scroll bar,
 // skin changes while open, and destruction while open.
+#include <QLineEdit>
 #include <QTest>
 #include <memory>
 
@@ -13,6 +14,7 @@
 #include "skin/controls/combo_layout.h"
 #include "skin/controls/list_box_layout.h"
 #include "skin/controls/skin_combo_box.h"
+#include "skin/controls/skin_edit.h"
 #include "skin/data/control_data.h"
 #include "ui/form.h"
 #include "ui/keys.h"
@@ -361,6 +363,72 @@ TEST_F(ComboOnForm, ASkinChangeWhileOpenKeepsTheListUsableAndDestructionWhileOpe
   combo_ = nullptr;
   EXPECT_EQ(ui::Control::captureControl(), nullptr);
   QTest::qWait(10);
+}
+
+}  // namespace
+
+namespace {
+
+class EditComboOnForm : public ComboOnForm {
+ protected:
+  void SetUp() override {
+    ComboOnForm::SetUp();
+    combo_->setItems({"banana", "apple", "apricot", "cherry"});
+    combo_->setStyle(skin::TbsSkinCustomComboBoxStyle::bscbEditStyle);
+    ASSERT_NE(combo_->innerEdit(), nullptr);
+    combo_->innerEdit()->setFocus();
+    QTest::qWait(10);
+  }
+  QLineEdit* line() { return combo_->innerEdit()->lineEdit(); }
+};
+
+TEST_F(EditComboOnForm, TypingCompletesAndSelectsTheCompletedTail) {
+  EXPECT_FALSE(combo_->tabStop());
+  QTest::keyClick(line(), 'a');
+  EXPECT_EQ(combo_->Text(), "apple");
+  EXPECT_EQ(combo_->ItemIndex(), 1);
+  EXPECT_EQ(combo_->innerEdit()->selStart(), 1);
+  EXPECT_EQ(combo_->innerEdit()->selLength(), 4);
+  clock_.advance(200);
+  QTest::keyClick(line(), 'p');
+  clock_.advance(200);
+  QTest::keyClick(line(), 'r');  // "apr": apricot
+  EXPECT_EQ(combo_->Text(), "apricot");
+  EXPECT_EQ(combo_->ItemIndex(), 2);
+  // Backspace does not complete again.
+  clock_.advance(200);
+  QTest::keyClick(line(), Qt::Key_Backspace);
+  EXPECT_EQ(combo_->Text(), "apr");
+}
+
+TEST_F(EditComboOnForm, UpAndDownChooseEnterClosesTheListWithoutPressingTheDefaultButton) {
+  combo_->setItemIndex(0);
+  clicks_ = 0;
+  QTest::keyClick(line(), Qt::Key_Down);
+  EXPECT_EQ(combo_->ItemIndex(), 1);
+  EXPECT_EQ(combo_->innerEdit()->Text(), "apple");
+  EXPECT_EQ(combo_->innerEdit()->selLength(), 5);
+  EXPECT_EQ(clicks_, 1);
+  combo_->DropDown();
+  ASSERT_TRUE(combo_->droppedDown());
+  EXPECT_TRUE(combo_->innerEdit()->focused());
+  combo_->popupList().setItemIndex(3);
+  int defaults = 0;
+  form_->onKeyDown = [&](ui::Control&, int&, unsigned) {};
+  auto* button = new ui::WinControl(form_.get());
+  button->setParent(form_.get());
+  button->setDefault(true);
+  button->onClick = [&](ui::Control&) { ++defaults; };
+  QTest::keyClick(line(), Qt::Key_Return);
+  EXPECT_FALSE(combo_->droppedDown());
+  EXPECT_EQ(combo_->Text(), "cherry");
+  EXPECT_EQ(combo_->innerEdit()->Text(), "cherry");
+  EXPECT_EQ(defaults, 0);
+  // Back to fixed style: the edit goes, the text stays.
+  combo_->setStyle(skin::TbsSkinCustomComboBoxStyle::bscbFixedStyle);
+  EXPECT_EQ(combo_->innerEdit(), nullptr);
+  EXPECT_EQ(combo_->Text(), "cherry");
+  EXPECT_TRUE(combo_->tabStop());
 }
 
 }  // namespace
