@@ -11,9 +11,6 @@ namespace skin {
 // --- SkinControlLayer ---------------------------------------------------------
 
 template <class Base>
-SkinControlLayer<Base>::SkinControlLayer(ui::Component* owner) : Base(owner) {}
-
-template <class Base>
 SkinControlLayer<Base>::~SkinControlLayer() {
   if (skinData_ != nullptr) skinData_->removeRemovalListener(this);
 }
@@ -109,12 +106,6 @@ void SkinControlLayer<Base>::componentRemoved(DataComponent& component) {
 }
 
 // --- SkinCustomLayer ---------------------------------------------------------
-
-template <class Base>
-SkinCustomLayer<Base>::SkinCustomLayer(ui::Component* owner) : Base(owner) {
-  defaultFont_.name = "Arial";
-  defaultFont_.height = 14;
-}
 
 template <class Base>
 void SkinCustomLayer<Base>::setDefaultFont(const gfx::Font& font) {
@@ -225,10 +216,13 @@ template class SkinControlLayer<ui::WinControl>;
 template class SkinControlLayer<ui::GraphicControl>;
 template class SkinCustomLayer<SkinControlLayer<ui::WinControl>>;
 template class SkinCustomLayer<SkinControlLayer<ui::GraphicControl>>;
+template class SkinControlLayer<ui::WidgetHost>;
+template class SkinCustomLayer<SkinControlLayer<ui::WidgetHost>>;
 
 // --- TbsSkinCustomControl ----------------------------------------------------
 
-TbsSkinCustomControl::TbsSkinCustomControl(ui::Component* owner) : SkinCustomLayer(owner) {}
+TbsSkinCustomControl::TbsSkinCustomControl(ui::Component* owner, ui::WindowKind kind)
+    : SkinCustomLayer(owner, kind) {}
 
 TbsSkinCustomControl::~TbsSkinCustomControl() = default;
 

@@ -22,6 +22,7 @@
 #include "skin/frame/skin_change.h"
 #include "ui/graphic_control.h"
 #include "ui/graphics/font.h"
+#include "ui/widget_host.h"
 #include "ui/win_control.h"
 
 namespace skin {
@@ -31,7 +32,10 @@ namespace skin {
 template <class Base>
 class SkinControlLayer : public Base, public SkinChangeReceiver, private RemovalListener {
  public:
-  explicit SkinControlLayer(ui::Component* owner);
+  // Extra arguments go to the framework control (a window kind for a
+  // windowed control that is its own top-level window, such as a pop-up).
+  template <class... Extra>
+  explicit SkinControlLayer(ui::Component* owner, Extra... extra) : Base(owner, extra...) {}
   ~SkinControlLayer() override;
 
   TbsSkinData* SkinData() const { return skinData_; }
@@ -92,7 +96,11 @@ class SkinControlLayer : public Base, public SkinChangeReceiver, private Removal
 template <class Base>
 class SkinCustomLayer : public Base {
  public:
-  explicit SkinCustomLayer(ui::Component* owner);
+  template <class... Extra>
+  explicit SkinCustomLayer(ui::Component* owner, Extra... extra) : Base(owner, extra...) {
+    defaultFont_.name = "Arial";
+    defaultFont_.height = 14;
+  }
 
   const gfx::Font& DefaultFont() const { return defaultFont_; }
   // Copies the font; DefaultFontChanged runs, then a repaint without a section.
@@ -153,6 +161,9 @@ extern template class SkinControlLayer<ui::WinControl>;
 extern template class SkinControlLayer<ui::GraphicControl>;
 extern template class SkinCustomLayer<SkinControlLayer<ui::WinControl>>;
 extern template class SkinCustomLayer<SkinControlLayer<ui::GraphicControl>>;
+// Controls over a hosted native widget (the skinned edit box).
+extern template class SkinControlLayer<ui::WidgetHost>;
+extern template class SkinCustomLayer<SkinControlLayer<ui::WidgetHost>>;
 
 // A windowed skinned control: own window, can take the focus, can be shaped.
 class TbsSkinControl : public SkinControlLayer<ui::WinControl> {
@@ -162,7 +173,7 @@ class TbsSkinControl : public SkinControlLayer<ui::WinControl> {
 
 class TbsSkinCustomControl : public SkinCustomLayer<SkinControlLayer<ui::WinControl>> {
  public:
-  explicit TbsSkinCustomControl(ui::Component* owner);
+  explicit TbsSkinCustomControl(ui::Component* owner, ui::WindowKind kind = ui::WindowKind::Child);
   ~TbsSkinCustomControl() override;
 
   // Shapes the window by the section's mask, or makes it rectangular again

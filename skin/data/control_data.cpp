@@ -249,12 +249,10 @@ TbsDataSkinListBox::TbsDataSkinListBox(std::string name)
 
 void TbsDataSkinListBox::ReadSection(const SkinDefinition& def) {
   TbsDataSkinCustomControl::ReadSection(def);
+  // An absent name means the usual section; a name given empty means no
+  // skinned scroll bar section, so the list's scroll bars draw their default
+  // look.
   ReadKeys<List>(def, sectionName, kListBoxKeys, *this);
-  // A list box always has scroll bar sections to look for: an empty name
-  // means the usual one.
-  if (vScrollBarName.empty()) vScrollBarName = kVScrollBarName;
-  if (hScrollBarName.empty()) hScrollBarName = kHScrollBarName;
-  if (bothHScrollBarName.empty()) bothHScrollBarName = kBothHScrollBarName;
 }
 
 void TbsDataSkinListBox::WriteSection(SkinDefinition& def) const {

@@ -194,7 +194,8 @@ class TbsDataSkinComboBox : public TbsDataSkinCustomControl, public FontKeys {
   gfx::Rect unenabledButtonRect;
 };
 
-// "listbox". An empty scroll bar name falls back to its default section.
+// "listbox". An absent scroll bar name means its usual section, an empty one
+// no section (the default look).
 class TbsDataSkinListBox : public TbsDataSkinCustomControl, public FontKeys {
  public:
   explicit TbsDataSkinListBox(std::string name);

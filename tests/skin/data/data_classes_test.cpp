@@ -207,12 +207,17 @@ TEST(ControlData, UpDownIsNeverResized) {
   EXPECT_EQ(*out.find("sec", "upbuttonrect"), "0,0,10,5");
 }
 
-TEST(ControlData, ListBoxScrollBarNamesFallBackAndCheckListBoxInheritsThem) {
+TEST(ControlData, ListBoxScrollBarNamesAbsentAreUsualEmptyAreNoneAndCheckListBoxInheritsThem) {
   auto l = readControl<skin::TbsDataSkinListBox>("listbox",
                                                  "hscrollbarname=\nbothhscrollbarname=both2\n");
   EXPECT_EQ(l->vScrollBarName, "vscrollbar");
-  EXPECT_EQ(l->hScrollBarName, "hscrollbar");
+  EXPECT_EQ(l->hScrollBarName, "");
   EXPECT_EQ(l->bothHScrollBarName, "both2");
+  // An empty name survives writing and reading back.
+  SkinDefinition out;
+  l->WriteSection(out);
+  ASSERT_NE(out.find("sec", "hscrollbarname"), nullptr);
+  EXPECT_EQ(*out.find("sec", "hscrollbarname"), "");
   auto c = readControl<skin::TbsDataSkinCheckListBox>("checklistbox", "itemcheckrect=1,1,5,5\n");
   EXPECT_EQ(c->vScrollBarName, "vscrollbar");
   EXPECT_EQ(c->itemCheckRect, (Rect{1, 1, 5, 5}));

@@ -1,0 +1,7 @@
+# The scroll bar, list boxes, pop-up list and combo box: arithmetic as
+# tables, and the controls driven with real input on shown forms.
+kavro_test(skin_lists_test LABEL widget
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/lists_scroll_bar_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/lists_combo_box_test.cpp
+  LINKS kavro_skin_controls kavro_resources Qt6::Test)
