@@ -106,7 +106,24 @@ class NativeLineEdit : public QLineEdit {
     QLineEdit::keyReleaseEvent(e);
   }
   void focusInEvent(QFocusEvent* e) override {
+    // Without AutoSelect the selection stays what it was: the toolkit
+    // would select everything when the focus comes by Tab.
+    const int start = selectionStart();
+    const int length = selectionLength();
+    const int cursor = cursorPosition();
     QLineEdit::focusInEvent(e);
+    if (!owner_.AutoSelect()) {
+      if (start >= 0 && length > 0) {
+        if (cursor == start) {
+          setSelection(start + length, -length);
+        } else {
+          setSelection(start, length);
+        }
+      } else {
+        deselect();
+        setCursorPosition(cursor);
+      }
+    }
     owner_.nativeFocus(true, e->reason() == Qt::MouseFocusReason);
   }
   void focusOutEvent(QFocusEvent* e) override {
@@ -499,13 +516,7 @@ void TbsSkinEdit::nativeKeyRelease(int qtKey, unsigned shift) {
 
 void TbsSkinEdit::nativeFocus(bool in, bool byMouse) {
   perform(in ? ui::WM_SETFOCUS : ui::WM_KILLFOCUS);
-  if (in && !byMouse) {
-    if (autoSelect_) {
-      native_->selectAll();
-    } else if (native_->hasSelectedText()) {
-      native_->deselect();
-    }
-  }
+  if (in && !byMouse && autoSelect_) native_->selectAll();
   applyFont();
   applyStateColor();
 }

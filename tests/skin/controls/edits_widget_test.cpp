@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
@@ -165,6 +166,28 @@ TEST_F(Edits, ReadOnlyRefusesEditsAndAutoSelectSelectsOnTab) {
   key(Qt::Key_Backspace);
   key(Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(e->Text(), "fixed");
+  // Without AutoSelect the focus coming by Tab keeps the selection there was.
+  first->setEditText("server");
+  first->setAutoSelect(false);
+  first->setSelection(1, 2);
+  key(Qt::Key_Backtab, Qt::ShiftModifier);
+  ASSERT_TRUE(first->focused());
+  EXPECT_EQ(first->selStart(), 1);
+  EXPECT_EQ(first->selLength(), 2);
+}
+
+TEST_F(Edits, ChineseComesThroughTheInputMethod) {
+  auto* e = place<skin::TbsSkinEdit>(100, 21, &skin_->data());
+  e->lineEdit()->setFocus();
+  ASSERT_TRUE(e->lineEdit()->testAttribute(Qt::WA_InputMethodEnabled));
+  // A composition in progress, then its commit, as an input method sends them.
+  QInputMethodEvent preedit(QStringLiteral("jiaoshi"), {});
+  QApplication::sendEvent(QApplication::focusWidget(), &preedit);
+  QInputMethodEvent commit;
+  commit.setCommitString(QStringLiteral("教室"));
+  QApplication::sendEvent(QApplication::focusWidget(), &commit);
+  EXPECT_EQ(e->Text(), "教室");
+  EXPECT_EQ(e->text(), "教室");
 }
 
 TEST_F(Edits, AHundredThousandCharacterPasteIsTakenWhole) {
