@@ -243,7 +243,9 @@ EditPlaces TbsSkinEdit::places() const {
 void TbsSkinEdit::ReadSkinSection() {
   SkinCustomLayer::ReadSkinSection();
   // A section of another kind has none of the edit's keys: default look.
-  if (sectionIndex_ != -1 && SectionAs<TbsDataSkinEditControl>() == nullptr) {
+  // Nor has one with an empty skinrect a picture to fix the height by.
+  if (sectionIndex_ != -1 &&
+      (SectionAs<TbsDataSkinEditControl>() == nullptr || gfx::IsNullRect(SkinRect()))) {
     sectionIndex_ = -1;
     sectionPicture().clear();
   }

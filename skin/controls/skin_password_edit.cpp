@@ -91,7 +91,9 @@ const TbsDataSkinEditControl* TbsSkinPasswordEdit::editSection() const {
 void TbsSkinPasswordEdit::ReadSkinSection() {
   TbsSkinCustomControl::ReadSkinSection();
   // A section of another kind carries no edit keys: default look.
-  if (sectionIndex_ != -1 && SectionAs<TbsDataSkinEditControl>() == nullptr) {
+  // Nor has one with an empty skinrect a picture to fix the height by.
+  if (sectionIndex_ != -1 &&
+      (SectionAs<TbsDataSkinEditControl>() == nullptr || gfx::IsNullRect(SkinRect()))) {
     sectionIndex_ = -1;
     sectionPicture().clear();
   }

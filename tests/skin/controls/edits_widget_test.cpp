@@ -37,7 +37,13 @@ const char* kSections =
     "activeskinrect=0,30,40,51\nfontname=Arial\nfontheight=13\nfontcolor=255\n"
     "activefontcolor=65280\ndisabledfontcolor=8421504\nbuttonrect=30,2,38,19\n"
     "activebuttonrect=50,0,58,17\ndownbuttonrect=60,0,68,17\n"
-    "[notanedit]\npictureindex=0\nskinrect=0,0,40,21\n";
+    "[notanedit]\npictureindex=0\nskinrect=0,0,40,21\n"
+    "[emptyrect]\npictureindex=0\nskinrect=0,0,0,0\nclientrect=3,3,28,18\n"
+    "[nopicture]\npictureindex=-1\nskinrect=0,0,40,21\nclientrect=3,3,28,18\n"
+    "[pastpictures]\npictureindex=4\nskinrect=0,0,40,21\nclientrect=3,3,28,18\n"
+    "[wildpoints]\npictureindex=0\nskinrect=0,0,40,21\nlefttoppoint=90,-5\n"
+    "righttoppoint=-7,50\nclientrect=-10,30,80,2\nbuttonrect=70,70,99,99\n"
+    "activeskinrect=500,500,540,521\n";
 
 Color Source(int x, int y) { return Color::rgb(x, y, 7); }
 
@@ -49,9 +55,10 @@ Color PixelOf(ui::Control& c, int x, int y) {
 class Edits : public ::testing::Test {
  protected:
   void SetUp() override {
-    skin_ = std::make_unique<TestSkin>(std::vector<std::string>{"edit:edit", "notanedit:button"},
-                                       kSections,
-                                       std::vector<gfx::Bitmap>{CoordinatePicture(80, 60, 7)});
+    skin_ = std::make_unique<TestSkin>(
+        std::vector<std::string>{"edit:edit", "notanedit:button", "emptyrect:edit",
+                                 "nopicture:edit", "pastpictures:edit", "wildpoints:edit"},
+        kSections, std::vector<gfx::Bitmap>{CoordinatePicture(80, 60, 7)});
     form_ = std::make_unique<ui::Form>();
     form_->setBounds(10, 10, 400, 200);
     form_->show();
@@ -436,6 +443,47 @@ TEST_F(Edits, PasswordMouseSelectsAndSkinSwitchesLeaveNothingBehind) {
   EXPECT_EQ(p->selStart(), 0);
   EXPECT_EQ(p->selEnd(), 4);
   EXPECT_EQ(p->caret(), 4);
+}
+
+TEST_F(Edits, HostileSectionsAndSizesNeitherCrashNorLoseTheBox) {
+  const std::string longText(10000, 'L');
+  for (const char* section : {"emptyrect", "nopicture", "pastpictures", "wildpoints", "missing"}) {
+    SCOPED_TRACE(section);
+    auto* e = place<skin::TbsSkinEdit>(100, 21, &skin_->data());
+    auto* p = place<skin::TbsSkinPasswordEdit>(100, 21, &skin_->data());
+    e->SetSkinDataName(section);
+    p->SetSkinDataName(section);
+    e->setButtonMode(true);
+    e->ChangeSkinData();
+    p->ChangeSkinData();
+    e->setEditText(longText);
+    p->setPasswordText(longText);
+    // A section without a usable picture leaves a box that can be seen.
+    if (std::string(section) != "wildpoints") {
+      EXPECT_GT(e->height(), 0);
+      EXPECT_EQ(p->SectionIndex(), -1);
+    }
+    for (auto [w, h] : {std::pair{0, 0}, {-5, -5}, {3, 2}, {100, 21}}) {
+      e->setBounds(5, 5, w, h);
+      p->setBounds(5, 40, w, h);
+      e->widget()->grab();
+      p->widget()->grab();
+    }
+    p->setFocus();
+    key(Qt::Key_End);
+    type("z");
+    EXPECT_EQ(p->textLength(), 10001);
+    delete e;
+    delete p;
+  }
+}
+
+TEST_F(Edits, TheFrameworkTextPropertyFeedsThePasswordAndKeepsNoCopy) {
+  auto* p = place<skin::TbsSkinPasswordEdit>(121, 21, &skin_->data());
+  p->setText("given");
+  EXPECT_EQ(p->Text(), "given");
+  EXPECT_EQ(p->text(), "");
+  EXPECT_EQ(p->selLength(), 0);
 }
 
 }  // namespace
