@@ -241,7 +241,11 @@ TEST_F(Edits, TheSkinnedEditMenuActsAndIsFreedAfterItsItemRan) {
   EXPECT_TRUE(menu->items().item(3)->enabled());
   EXPECT_FALSE(menu->items().item(4)->enabled());
   EXPECT_FALSE(menu->items().item(7)->enabled());
-  // The edit goes while its menu is open.
+  // A skin switch while the menu is open, then the edit goes while it is.
+  app::LoadedBuiltinSkin other(4);
+  frame->setSkinData(&other.data);
+  e->SetSkinData(&other.data);
+  e->widget()->grab();
   delete e;
   QTest::qWait(20);
   EXPECT_FALSE(frame->SkinMenu().Visible());
