@@ -11,7 +11,10 @@ void SectionPicture::read(const TbsSkinData& skin, const TbsDataSkinControl* sec
   clear();
   const auto* custom = dynamic_cast<const TbsDataSkinCustomControl*>(section);
   if (custom == nullptr) {
-    geometry_.kind = StretchKind::Fixed;
+    // A kind without picture keys has nothing to fit: it neither draws a
+    // picture nor pins the control's size (as a fixed picture of no size
+    // would, to nothing).
+    geometry_.kind = StretchKind::None;
     return;
   }
   geometry_.skinRect = custom->skinRect;

@@ -15,7 +15,7 @@ class SectionPicture {
  public:
   // Copies the picture keys of section (null: none) and resolves its
   // pictures in skin; withMask also resolves the mask picture. A section of
-  // a kind without picture keys gives the fixed kind and no pictures.
+  // a kind without picture keys gives no stretch kind and no pictures.
   void read(const TbsSkinData& skin, const TbsDataSkinControl* section, bool withMask);
   void clear();
 

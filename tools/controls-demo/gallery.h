@@ -33,4 +33,9 @@ struct Area {
 bool RegisterArea(Area area);
 const std::vector<Area>& Areas();
 
+// Named actions (open a dialog, ...) that "--action NAME" runs once the
+// gallery is shown; areas register them while they build.
+void RegisterAction(const std::string& name, std::function<void()> action);
+const std::vector<std::pair<std::string, std::function<void()>>>& Actions();
+
 }  // namespace gallery

@@ -3,12 +3,16 @@
 // that matter: normal, hot, pressed, focused, disabled, checked, rolled,
 // with long captions and CJK text.
 //
-//   controls-demo [--skin N] [--shot FILE]
+//   controls-demo [--skin N] [--shot FILE] [--action NAME]
 //
-//   --skin N     start with skin N (1..6, 0: the default look)
-//   --shot FILE  paint the form into FILE (PNG) once shown, then end
+//   --skin N       start with skin N (1..6, 0: the default look)
+//   --shot FILE    paint the form (and an open dialog beside it) into FILE
+//                  (PNG) once shown, then end
+//   --action NAME  run a gallery action once shown (open a dialog: message,
+//                  confirm, folder, folder-toolbar)
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -46,6 +50,21 @@ bool RegisterArea(Area area) {
 }
 
 const std::vector<Area>& Areas() { return Registry(); }
+
+namespace {
+std::vector<std::pair<std::string, std::function<void()>>>& ActionRegistry() {
+  static std::vector<std::pair<std::string, std::function<void()>>> actions;
+  return actions;
+}
+}  // namespace
+
+void RegisterAction(const std::string& name, std::function<void()> action) {
+  ActionRegistry().emplace_back(name, std::move(action));
+}
+
+const std::vector<std::pair<std::string, std::function<void()>>>& Actions() {
+  return ActionRegistry();
+}
 
 }  // namespace gallery
 
@@ -170,13 +189,16 @@ struct Gallery {
 int main(int argc, char** argv) {
   int skinNumber = 1;
   std::string shot;
+  std::string action;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--skin") == 0 && i + 1 < argc) {
       skinNumber = std::atoi(argv[++i]);
     } else if (std::strcmp(argv[i], "--shot") == 0 && i + 1 < argc) {
       shot = argv[++i];
+    } else if (std::strcmp(argv[i], "--action") == 0 && i + 1 < argc) {
+      action = argv[++i];
     } else {
-      std::fprintf(stderr, "usage: controls-demo [--skin 0..6] [--shot FILE]\n");
+      std::fprintf(stderr, "usage: controls-demo [--skin 0..6] [--shot FILE] [--action NAME]\n");
       return 2;
     }
   }
@@ -196,9 +218,29 @@ int main(int argc, char** argv) {
   g.form->show();
   g.form->activate();
 
+  if (!action.empty()) {
+    QTimer::singleShot(300, [action] {
+      for (const auto& [name, fn] : gallery::Actions())
+        if (name == action) return fn();
+      std::fprintf(stderr, "controls-demo: no action %s\n", action.c_str());
+    });
+  }
   if (!shot.empty()) {
-    QTimer::singleShot(500, [&g, shot] {
-      const QImage img = g.form->widget()->grab().toImage();
+    QTimer::singleShot(900, [&g, shot] {
+      QImage img = g.form->widget()->grab().toImage();
+      // An open dialog is drawn beside the gallery.
+      if (QWidget* modal = QApplication::activeModalWidget();
+          modal != nullptr && modal != g.form->widget()) {
+        const QImage d = modal->grab().toImage();
+        QImage both(img.width() + 20 + d.width(), std::max(img.height(), d.height()),
+                    QImage::Format_RGB32);
+        both.fill(Qt::white);
+        QPainter p(&both);
+        p.drawImage(0, 0, img);
+        p.drawImage(img.width() + 20, 0, d);
+        p.end();
+        img = both;
+      }
       if (!img.save(QString::fromStdString(shot)))
         std::fprintf(stderr, "controls-demo: cannot write %s\n", shot.c_str());
       ui::Application::instance().terminate();

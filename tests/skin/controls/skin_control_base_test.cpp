@@ -12,6 +12,7 @@
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_font.h"
 #include "skin/frame/form_frame.h"
+#include "support/qt_wait.h"
 #include "test_skin.h"
 #include "ui/form.h"
 
@@ -39,7 +40,8 @@ const char* kSections =
     "clientrect=2,2,18,10\n"
     "[fixed]\npictureindex=0\nmaskpictureindex=1\nskinrect=10,20,30,32\nclientrect=2,2,18,10\n"
     "[lost]\npictureindex=5\nskinrect=10,20,30,32\n"
-    "[tiny]\npictureindex=0\nmaskpictureindex=1\nskinrect=0,0,0,0\n";
+    "[tiny]\npictureindex=0\nmaskpictureindex=1\nskinrect=0,0,0,0\n"
+    "[plain]\nfontname=Arial\nfontheight=12\n";
 
 gfx::Bitmap CutCornerMask() {
   gfx::Bitmap m(20, 12);
@@ -51,7 +53,7 @@ gfx::Bitmap CutCornerMask() {
 std::unique_ptr<TestSkin> MakeSkin() {
   return std::make_unique<TestSkin>(
       std::vector<std::string>{"nine:button", "strip:button", "column:button", "fixed:button",
-                               "lost:button", "tiny:button"},
+                               "lost:button", "tiny:button", "plain:stdlabel"},
       kSections, std::vector<gfx::Bitmap>{CoordinatePicture(40, 40, 7), CutCornerMask()});
 }
 
@@ -95,6 +97,8 @@ TEST_F(SkinControlBase, ASectionPinsWhatItsKindDoesNotLetChange) {
       {"strip", skin::StretchKind::Horizontal, 50, 12},
       {"column", skin::StretchKind::Vertical, 20, 30},
       {"fixed", skin::StretchKind::Fixed, 20, 12},
+      // A kind without picture keys fits no picture and pins nothing.
+      {"plain", skin::StretchKind::None, 50, 30},
   };
   for (const Row& row : rows) {
     auto* c = place(row.section, 50, 30);
@@ -254,9 +258,9 @@ TEST_F(SkinControlBase, MouseEnterAndLeaveAreTold) {
   const QPoint inside = c->widget()->mapTo(form_->widget(), QPoint(10, 10));
   QTest::mouseMove(window, QPoint(250, 150));
   QTest::mouseMove(window, inside);
-  QTRY_COMPARE(entered, 1);
+  WAIT_EQ(entered, 1, 2000);
   QTest::mouseMove(window, QPoint(250, 150));
-  QTRY_COMPARE(left, 1);
+  WAIT_EQ(left, 1, 2000);
 }
 
 TEST(SkinFont, TheSectionOrTheDefaultFontAndTheCharacterSet) {

@@ -1,0 +1,2 @@
+# The folder tree of the folder dialog.
+target_sources(kavro_skin_dialogs PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dir_tree_view.cpp)

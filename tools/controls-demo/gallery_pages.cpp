@@ -1,0 +1,66 @@
+// Gallery area of the page control: a control with more tabs than fit (the
+// up-down at the end of the row scrolls them), one with tabs at the bottom
+// and TabHeight 26 (stretched tab pictures), and one with tabs on the left.
+#include <string>
+
+#include "gallery.h"
+#include "skin/controls/skin_page_control.h"
+#include "skin/controls/skin_up_down.h"
+
+namespace {
+
+skin::TbsSkinPageControl* MakePages(ui::WinControl& box, const gallery::Context& ctx,
+                                    const gfx::Rect& r, const std::vector<std::string>& captions) {
+  auto* pc = new skin::TbsSkinPageControl(ctx.form);
+  pc->setParent(&box);
+  pc->setBoundsRect(r);
+  for (const std::string& caption : captions) {
+    auto* sheet = new skin::TbsSkinTabSheet(ctx.form);
+    sheet->setCaption(caption);
+    sheet->setPageControl(pc);
+  }
+  return pc;
+}
+
+const bool registered = gallery::RegisterArea({
+    "页面控件 / Pages",
+    70,
+    380,
+    330,
+    [](ui::WinControl& box, const gallery::Context& ctx) {
+      // More tabs than fit: the up-down appears at the right end.
+      auto* wide = MakePages(box, ctx, gfx::Rect::fromSize(0, 0, 380, 110),
+                             {"常规", "网络设置", "代理服务器", "Appearance", "皮肤", "高级选项",
+                              "关于本程序", "Page 8"});
+      wide->setTabIndex(1);
+      wide->SetSkinData(ctx.skinData);
+
+      auto* bottom = MakePages(box, ctx, gfx::Rect::fromSize(0, 120, 230, 100),
+                               {"登录", "教室", "A very long caption"});
+      bottom->setTabPosition(skin::TabPosition::tpBottom);
+      bottom->setTabHeight(26);
+      bottom->SetSkinData(ctx.skinData);
+
+      auto* left =
+          MakePages(box, ctx, gfx::Rect::fromSize(240, 120, 140, 100), {"One", "二", "Three"});
+      left->setTabPosition(skin::TabPosition::tpLeft);
+      left->SetSkinData(ctx.skinData);
+
+      // The up-down on its own, both orientations.
+      auto* ud = new skin::TbsSkinUpDown(ctx.form);
+      ud->setParent(&box);
+      ud->setBounds(0, 232, 16, 20);
+      ud->SetSkinData(ctx.skinData);
+      auto* udh = new skin::TbsSkinUpDown(ctx.form);
+      udh->setParent(&box);
+      udh->setOrientation(skin::UpDownOrientation::udHorizontal);
+      udh->setBounds(24, 232, 40, 20);
+      udh->SetSkinData(ctx.skinData);
+
+      // No pages at all.
+      auto* empty = MakePages(box, ctx, gfx::Rect::fromSize(80, 232, 300, 90), {});
+      empty->SetSkinData(ctx.skinData);
+    },
+});
+
+}  // namespace
