@@ -2,6 +2,7 @@
 #include "skin/controls/edit_layout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace skin {
 
@@ -94,6 +95,17 @@ int ScrollFirstVisible(int first, int caret, int length, int editWidth, int cell
 gfx::Rect MarkSquare(const gfx::Rect& cell) {
   const int v = (cell.height() - cell.width()) / 2 + 2;
   return {cell.left + 2, cell.top + v, cell.right - 2, cell.bottom - v};
+}
+
+int RoundedRowInset(int y, int h, int radius) {
+  if (radius <= 0 || y < 0 || y >= h) return 0;
+  const int fromEdge = std::min(y, h - 1 - y);  // rows from the nearer edge
+  if (fromEdge >= radius) return 0;
+  // The corner circle's centre lies radius pixels in; the row's middle is
+  // fromEdge + 0.5 pixels from the edge.
+  const double dy = radius - (fromEdge + 0.5);
+  const double dx = std::sqrt(std::max(0.0, double(radius) * radius - dy * dy));
+  return static_cast<int>(std::lround(radius - dx));
 }
 
 }  // namespace skin

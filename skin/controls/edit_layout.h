@@ -63,4 +63,9 @@ int ScrollFirstVisible(int first, int caret, int length, int editWidth, int cell
 // The square a mark is drawn in inside its cell.
 gfx::Rect MarkSquare(const gfx::Rect& cell);
 
+// How far row y (0-based) of a filled rounded square of h rows is cut in at
+// each side, for corners of the given radius; the rows come out symmetric,
+// top to bottom and left to right, at every size.
+int RoundedRowInset(int y, int h, int radius);
+
 }  // namespace skin

@@ -106,7 +106,24 @@ class NativeLineEdit : public QLineEdit {
     QLineEdit::keyReleaseEvent(e);
   }
   void focusInEvent(QFocusEvent* e) override {
+    // Without AutoSelect the selection stays what it was: the toolkit
+    // would select everything when the focus comes by Tab.
+    const int start = selectionStart();
+    const int length = selectionLength();
+    const int cursor = cursorPosition();
     QLineEdit::focusInEvent(e);
+    if (!owner_.AutoSelect()) {
+      if (start >= 0 && length > 0) {
+        if (cursor == start) {
+          setSelection(start + length, -length);
+        } else {
+          setSelection(start, length);
+        }
+      } else {
+        deselect();
+        setCursorPosition(cursor);
+      }
+    }
     owner_.nativeFocus(true, e->reason() == Qt::MouseFocusReason);
   }
   void focusOutEvent(QFocusEvent* e) override {
@@ -226,7 +243,9 @@ EditPlaces TbsSkinEdit::places() const {
 void TbsSkinEdit::ReadSkinSection() {
   SkinCustomLayer::ReadSkinSection();
   // A section of another kind has none of the edit's keys: default look.
-  if (sectionIndex_ != -1 && SectionAs<TbsDataSkinEditControl>() == nullptr) {
+  // Nor has one with an empty skinrect a picture to fix the height by.
+  if (sectionIndex_ != -1 &&
+      (SectionAs<TbsDataSkinEditControl>() == nullptr || gfx::IsNullRect(SkinRect()))) {
     sectionIndex_ = -1;
     sectionPicture().clear();
   }
@@ -499,13 +518,7 @@ void TbsSkinEdit::nativeKeyRelease(int qtKey, unsigned shift) {
 
 void TbsSkinEdit::nativeFocus(bool in, bool byMouse) {
   perform(in ? ui::WM_SETFOCUS : ui::WM_KILLFOCUS);
-  if (in && !byMouse) {
-    if (autoSelect_) {
-      native_->selectAll();
-    } else if (native_->hasSelectedText()) {
-      native_->deselect();
-    }
-  }
+  if (in && !byMouse && autoSelect_) native_->selectAll();
   applyFont();
   applyStateColor();
 }

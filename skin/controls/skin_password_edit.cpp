@@ -91,7 +91,9 @@ const TbsDataSkinEditControl* TbsSkinPasswordEdit::editSection() const {
 void TbsSkinPasswordEdit::ReadSkinSection() {
   TbsSkinCustomControl::ReadSkinSection();
   // A section of another kind carries no edit keys: default look.
-  if (sectionIndex_ != -1 && SectionAs<TbsDataSkinEditControl>() == nullptr) {
+  // Nor has one with an empty skinrect a picture to fix the height by.
+  if (sectionIndex_ != -1 &&
+      (SectionAs<TbsDataSkinEditControl>() == nullptr || gfx::IsNullRect(SkinRect()))) {
     sectionIndex_ = -1;
     sectionPicture().clear();
   }
@@ -200,10 +202,15 @@ void TbsSkinPasswordEdit::drawMarks(gfx::Bitmap& bitmap) {
         canvas.fillRect(sq, col);
         break;
       case TbsPasswordKind::pkRoundRect: {
-        canvas.setPenColor(col);
-        canvas.setBrushColor(col);
-        const int e = sq.width() / 2;
-        canvas.roundRect(sq, e, e);
+        // Corner ellipses half the side wide and high: a radius of a
+        // quarter side (rounded up, so that even the small marks of a
+        // low box lose their corner pixels), drawn row by row so that
+        // they stay symmetric.
+        const int radius = (std::min(sq.width(), sq.height()) + 3) / 4;
+        for (int y = 0; y < sq.height(); ++y) {
+          const int in = RoundedRowInset(y, sq.height(), radius);
+          canvas.fillRect({sq.left + in, sq.top + y, sq.right - in, sq.top + y + 1}, col);
+        }
         break;
       }
       case TbsPasswordKind::pkTriangle: {

@@ -146,6 +146,20 @@ TEST(PasswordCells, MarkSquare) {
   EXPECT_EQ(skin::MarkSquare({3, 3, 13, 18}), Rect(5, 7, 11, 14));
 }
 
+TEST(PasswordCells, RoundedMarkRows) {
+  // Radius 2 on 8 rows: the corner row is cut by 2 - sqrt(4 - 1.5^2) = 0.68
+  // -> 1, the next by 2 - sqrt(4 - 0.25) = 0.06 -> 0; the bottom mirrors it.
+  const int expected[8] = {1, 0, 0, 0, 0, 0, 0, 1};
+  for (int y = 0; y < 8; ++y) EXPECT_EQ(skin::RoundedRowInset(y, 8, 2), expected[y]) << y;
+  // Radius 4 on 16 rows: 4 - sqrt(16 - 3.5^2) = 2.06 -> 2, then 0.84 -> 1,
+  // 0.34 -> 0.
+  EXPECT_EQ(skin::RoundedRowInset(0, 16, 4), 2);
+  EXPECT_EQ(skin::RoundedRowInset(1, 16, 4), 1);
+  EXPECT_EQ(skin::RoundedRowInset(2, 16, 4), 0);
+  EXPECT_EQ(skin::RoundedRowInset(15, 16, 4), 2);
+  EXPECT_EQ(skin::RoundedRowInset(3, 8, 0), 0);
+}
+
 TEST(SecretText, EditsAndUtf8) {
   skin::SecretText t;
   t.assignUtf8("pa密码");

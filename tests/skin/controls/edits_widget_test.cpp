@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
@@ -36,7 +37,13 @@ const char* kSections =
     "activeskinrect=0,30,40,51\nfontname=Arial\nfontheight=13\nfontcolor=255\n"
     "activefontcolor=65280\ndisabledfontcolor=8421504\nbuttonrect=30,2,38,19\n"
     "activebuttonrect=50,0,58,17\ndownbuttonrect=60,0,68,17\n"
-    "[notanedit]\npictureindex=0\nskinrect=0,0,40,21\n";
+    "[notanedit]\npictureindex=0\nskinrect=0,0,40,21\n"
+    "[emptyrect]\npictureindex=0\nskinrect=0,0,0,0\nclientrect=3,3,28,18\n"
+    "[nopicture]\npictureindex=-1\nskinrect=0,0,40,21\nclientrect=3,3,28,18\n"
+    "[pastpictures]\npictureindex=4\nskinrect=0,0,40,21\nclientrect=3,3,28,18\n"
+    "[wildpoints]\npictureindex=0\nskinrect=0,0,40,21\nlefttoppoint=90,-5\n"
+    "righttoppoint=-7,50\nclientrect=-10,30,80,2\nbuttonrect=70,70,99,99\n"
+    "activeskinrect=500,500,540,521\n";
 
 Color Source(int x, int y) { return Color::rgb(x, y, 7); }
 
@@ -48,9 +55,10 @@ Color PixelOf(ui::Control& c, int x, int y) {
 class Edits : public ::testing::Test {
  protected:
   void SetUp() override {
-    skin_ = std::make_unique<TestSkin>(std::vector<std::string>{"edit:edit", "notanedit:button"},
-                                       kSections,
-                                       std::vector<gfx::Bitmap>{CoordinatePicture(80, 60, 7)});
+    skin_ = std::make_unique<TestSkin>(
+        std::vector<std::string>{"edit:edit", "notanedit:button", "emptyrect:edit",
+                                 "nopicture:edit", "pastpictures:edit", "wildpoints:edit"},
+        kSections, std::vector<gfx::Bitmap>{CoordinatePicture(80, 60, 7)});
     form_ = std::make_unique<ui::Form>();
     form_->setBounds(10, 10, 400, 200);
     form_->show();
@@ -165,6 +173,28 @@ TEST_F(Edits, ReadOnlyRefusesEditsAndAutoSelectSelectsOnTab) {
   key(Qt::Key_Backspace);
   key(Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(e->Text(), "fixed");
+  // Without AutoSelect the focus coming by Tab keeps the selection there was.
+  first->setEditText("server");
+  first->setAutoSelect(false);
+  first->setSelection(1, 2);
+  key(Qt::Key_Backtab, Qt::ShiftModifier);
+  ASSERT_TRUE(first->focused());
+  EXPECT_EQ(first->selStart(), 1);
+  EXPECT_EQ(first->selLength(), 2);
+}
+
+TEST_F(Edits, ChineseComesThroughTheInputMethod) {
+  auto* e = place<skin::TbsSkinEdit>(100, 21, &skin_->data());
+  e->lineEdit()->setFocus();
+  ASSERT_TRUE(e->lineEdit()->testAttribute(Qt::WA_InputMethodEnabled));
+  // A composition in progress, then its commit, as an input method sends them.
+  QInputMethodEvent preedit(QStringLiteral("jiaoshi"), {});
+  QApplication::sendEvent(QApplication::focusWidget(), &preedit);
+  QInputMethodEvent commit;
+  commit.setCommitString(QStringLiteral("教室"));
+  QApplication::sendEvent(QApplication::focusWidget(), &commit);
+  EXPECT_EQ(e->Text(), "教室");
+  EXPECT_EQ(e->text(), "教室");
 }
 
 TEST_F(Edits, AHundredThousandCharacterPasteIsTakenWhole) {
@@ -211,7 +241,11 @@ TEST_F(Edits, TheSkinnedEditMenuActsAndIsFreedAfterItsItemRan) {
   EXPECT_TRUE(menu->items().item(3)->enabled());
   EXPECT_FALSE(menu->items().item(4)->enabled());
   EXPECT_FALSE(menu->items().item(7)->enabled());
-  // The edit goes while its menu is open.
+  // A skin switch while the menu is open, then the edit goes while it is.
+  app::LoadedBuiltinSkin other(4);
+  frame->setSkinData(&other.data);
+  e->SetSkinData(&other.data);
+  e->widget()->grab();
   delete e;
   QTest::qWait(20);
   EXPECT_FALSE(frame->SkinMenu().Visible());
@@ -413,6 +447,47 @@ TEST_F(Edits, PasswordMouseSelectsAndSkinSwitchesLeaveNothingBehind) {
   EXPECT_EQ(p->selStart(), 0);
   EXPECT_EQ(p->selEnd(), 4);
   EXPECT_EQ(p->caret(), 4);
+}
+
+TEST_F(Edits, HostileSectionsAndSizesNeitherCrashNorLoseTheBox) {
+  const std::string longText(10000, 'L');
+  for (const char* section : {"emptyrect", "nopicture", "pastpictures", "wildpoints", "missing"}) {
+    SCOPED_TRACE(section);
+    auto* e = place<skin::TbsSkinEdit>(100, 21, &skin_->data());
+    auto* p = place<skin::TbsSkinPasswordEdit>(100, 21, &skin_->data());
+    e->SetSkinDataName(section);
+    p->SetSkinDataName(section);
+    e->setButtonMode(true);
+    e->ChangeSkinData();
+    p->ChangeSkinData();
+    e->setEditText(longText);
+    p->setPasswordText(longText);
+    // A section without a usable picture leaves a box that can be seen.
+    if (std::string(section) != "wildpoints") {
+      EXPECT_GT(e->height(), 0);
+      EXPECT_EQ(p->SectionIndex(), -1);
+    }
+    for (auto [w, h] : {std::pair{0, 0}, {-5, -5}, {3, 2}, {100, 21}}) {
+      e->setBounds(5, 5, w, h);
+      p->setBounds(5, 40, w, h);
+      e->widget()->grab();
+      p->widget()->grab();
+    }
+    p->setFocus();
+    key(Qt::Key_End);
+    type("z");
+    EXPECT_EQ(p->textLength(), 10001);
+    delete e;
+    delete p;
+  }
+}
+
+TEST_F(Edits, TheFrameworkTextPropertyFeedsThePasswordAndKeepsNoCopy) {
+  auto* p = place<skin::TbsSkinPasswordEdit>(121, 21, &skin_->data());
+  p->setText("given");
+  EXPECT_EQ(p->Text(), "given");
+  EXPECT_EQ(p->text(), "");
+  EXPECT_EQ(p->selLength(), 0);
 }
 
 }  // namespace
