@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QString>
 
+#include "platform/private_files.h"
+
 namespace platform {
 
 namespace {
@@ -76,12 +78,19 @@ bool BrowserSettings::scriptDebuggerDisabled() const {
 void BrowserSettings::write(const std::map<std::string, std::string>& values) const {
   const QString path = Q(path_);
   const QString dir = QFileInfo(path).absolutePath();
-  if (!QDir().mkpath(dir))
-    throw BrowserSettingsError("browser settings: cannot create the folder " + dir.toStdString());
+  std::string why;
+  if (!MakePrivateFolders(dir.toStdString(), &why))
+    throw BrowserSettingsError("browser settings: cannot create the folder " + dir.toStdString() +
+                               ": " + why);
+  const bool existed = QFileInfo::exists(path);
   QSaveFile f(path);
   if (!f.open(QIODevice::WriteOnly))
     throw BrowserSettingsError("browser settings: cannot write " + path_ + ": " +
                                f.errorString().toStdString());
+  // A new file is its owner's alone (the temporary file it is written to
+  // as well); an existing one keeps its mode, which the save carries over.
+  if (!existed && !f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+    throw BrowserSettingsError("browser settings: cannot set the permissions of " + path_);
   QByteArray text("[browser]\n");
   for (const auto& [k, v] : values) text += QByteArray::fromStdString(k + "=" + v + "\n");
   if (f.write(text) != text.size() || !f.commit())

@@ -144,42 +144,78 @@ std::string oneLine(std::string value) {
 
 std::string errnoText(int err) { return std::strerror(err); }
 
-// Writes `data` beside `target` and renames it over the target.
-ProfileWriteResult replaceFile(const std::string& target, const std::string& data,
-                               std::optional<mode_t> mode) {
-  std::string tmpl = target + ".XXXXXX";
-  std::vector<char> name(tmpl.begin(), tmpl.end());
-  name.push_back('\0');
-  int fd = ::mkstemp(name.data());
-  if (fd < 0) return {false, "cannot create a file beside it: " + errnoText(errno)};
-  auto fail = [&](const std::string& what) {
-    int err = errno;
-    ::close(fd);
-    ::unlink(name.data());
-    return ProfileWriteResult{false, what + ": " + errnoText(err)};
-  };
+// The mode of a settings file the program creates: it may hold a proxy
+// password, so only its owner may read it.
+constexpr mode_t kNewFileMode = 0600;
+
+bool writeAll(int fd, const std::string& data) {
   std::size_t done = 0;
   while (done < data.size()) {
     ssize_t n = ::write(fd, data.data() + done, data.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return fail("write failed");
+      return false;
     }
     done += static_cast<std::size_t>(n);
   }
-  if (::fchmod(fd, mode.value_or(0644)) != 0) return fail("cannot set permissions");
+  return true;
+}
+
+// Why an atomic replacement failed, and whether writing the file in place
+// may still work (the folder refused a new file or the rename).
+struct ReplaceFailure {
+  std::string reason;
+  bool tryInPlace = false;
+};
+
+// Writes `data` beside `target` and renames it over the target.
+std::optional<ReplaceFailure> replaceFile(const std::string& target, const std::string& data,
+                                          std::optional<mode_t> mode) {
+  std::string tmpl = target + ".XXXXXX";
+  std::vector<char> name(tmpl.begin(), tmpl.end());
+  name.push_back('\0');
+  // mkstemp creates the file for its owner only (0600) whatever the umask.
+  int fd = ::mkstemp(name.data());
+  if (fd < 0) return ReplaceFailure{"cannot create a file beside it: " + errnoText(errno), true};
+  auto fail = [&](const std::string& what) {
+    int err = errno;
+    ::close(fd);
+    ::unlink(name.data());
+    return ReplaceFailure{what + ": " + errnoText(err)};
+  };
+  if (!writeAll(fd, data)) return fail("write failed");
+  if (::fchmod(fd, mode.value_or(kNewFileMode)) != 0) return fail("cannot set permissions");
   if (::fsync(fd) != 0) return fail("cannot flush to disk");
   if (::close(fd) != 0) {
     int err = errno;
     ::unlink(name.data());
-    return {false, "close failed: " + errnoText(err)};
+    return ReplaceFailure{"close failed: " + errnoText(err)};
   }
   if (::rename(name.data(), target.c_str()) != 0) {
     int err = errno;
     ::unlink(name.data());
-    return {false, "cannot replace the file: " + errnoText(err)};
+    return ReplaceFailure{"cannot replace the file: " + errnoText(err),
+                          err == EACCES || err == EPERM};
   }
-  return {true, {}};
+  return std::nullopt;
+}
+
+// Writes the whole of `data` into the file itself, for a folder that allows
+// no new file beside it: from the start, then cut to its length, then
+// flushed to disk. A file that is not there yet is made for its owner only.
+std::optional<std::string> writeInPlace(const std::string& target, const std::string& data) {
+  int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, kNewFileMode);
+  if (fd < 0) return "cannot open it for writing: " + errnoText(errno);
+  auto fail = [&](const std::string& what) {
+    int err = errno;
+    ::close(fd);
+    return what + ": " + errnoText(err);
+  };
+  if (!writeAll(fd, data)) return fail("write failed");
+  if (::ftruncate(fd, static_cast<off_t>(data.size())) != 0) return fail("cannot set its length");
+  if (::fsync(fd) != 0) return fail("cannot flush to disk");
+  if (::close(fd) != 0) return "close failed: " + errnoText(errno);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -246,8 +282,13 @@ ProfileWriteResult WritePrivateProfileString(const std::string& section, const s
     out += line;
     out += '\n';
   }
-  ProfileWriteResult result = replaceFile(target, out, mode);
-  return result;
+  std::optional<ReplaceFailure> replaced = replaceFile(target, out, mode);
+  if (!replaced) return {true, {}};
+  if (!replaced->tryInPlace) return {false, replaced->reason};
+  // A folder the user may not write to still lets a writable file be kept.
+  std::optional<std::string> inPlace = writeInPlace(target, out);
+  if (!inPlace) return {true, {}};
+  return {false, replaced->reason + "; " + *inPlace};
 }
 
 }  // namespace platform

@@ -29,10 +29,13 @@ struct ProfileWriteResult {
 };
 
 // Sets `key` in `section` to `value`, creating the file and the section when
-// missing and leaving every other line of the file as it was. The new
-// contents replace the file in one step (written beside it, flushed to disk,
-// then renamed over it), so a failure never leaves half a file. A file
-// without write permission counts as read-only and is refused.
+// missing and leaving every other line of the file as it was. Where the
+// folder allows it the new contents replace the file in one step (written
+// beside it, flushed to disk, then renamed over it), so a failure never
+// leaves half a file; in a folder that refuses new files a writable file is
+// written in place instead (the whole content, flushed to disk). A new file
+// is readable and writable by its owner only; an existing file keeps its
+// mode. A file without write permission counts as read-only and is refused.
 // Line breaks inside `value` would split the line and plant keys of their
 // own, so they are written as blanks.
 ProfileWriteResult WritePrivateProfileString(const std::string& section, const std::string& key,

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 
 namespace app {
@@ -98,6 +99,26 @@ bool ParseRequestAddress(const std::string& url, RequestAddress& out, HttpFailur
   return true;
 }
 
+std::string EscapedTarget(const std::string& target) {
+  static const char* const kHex = "0123456789ABCDEF";
+  auto isHex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+  std::string out;
+  out.reserve(target.size());
+  for (std::size_t i = 0; i < target.size(); ++i) {
+    const auto c = static_cast<unsigned char>(target[i]);
+    bool keep = c > 0x20 && c < 0x7f && std::strchr("\"#<>\\^`{|}", c) == nullptr;
+    if (c == '%') keep = i + 2 < target.size() && isHex(target[i + 1]) && isHex(target[i + 2]);
+    if (keep) {
+      out += static_cast<char>(c);
+    } else {
+      out += '%';
+      out += kHex[c >> 4];
+      out += kHex[c & 15];
+    }
+  }
+  return out;
+}
+
 void HttpClient::setDefaultEventPump(EventPump pump) { defaultPump() = std::move(pump); }
 
 HttpClient::HttpClient() {
@@ -111,6 +132,11 @@ HttpClient::HttpClient() {
 }
 
 HttpClient::~HttpClient() {
+  // Destroyed by an event handler while a request waits: the handle leaves
+  // the multi handle here, since the waiting call no longer touches either.
+  if (busy_ && easy_ != nullptr && multi_ != nullptr) {
+    curl_multi_remove_handle(static_cast<CURLM*>(multi_), static_cast<CURL*>(easy_));
+  }
   if (easy_ != nullptr) curl_easy_cleanup(static_cast<CURL*>(easy_));
   if (multi_ != nullptr) curl_multi_cleanup(static_cast<CURLM*>(multi_));
 }
@@ -122,6 +148,7 @@ struct HttpClient::Transfer {
   bool sawLocation = false;
   bool tooLarge = false;
   Clock::time_point lastByte;
+  std::weak_ptr<const void> alive;  // expires when the client is destroyed
   char error[CURL_ERROR_SIZE] = {};
 };
 
@@ -176,11 +203,15 @@ HttpResult HttpClient::Get(const std::string& url) {
   Transfer t;
   if (!ParseRequestAddress(url, t.address, result.failure, result.reason)) return result;
   t.maxBody = limits_.maxBody;
+  t.alive = alive_;
   struct Busy {
     bool& flag;
-    explicit Busy(bool& f) : flag(f) { flag = true; }
-    ~Busy() { flag = false; }
-  } busy(busy_);
+    const Transfer& t;
+    Busy(bool& f, const Transfer& transfer) : flag(f), t(transfer) { flag = true; }
+    ~Busy() {
+      if (!t.alive.expired()) flag = false;
+    }
+  } busy(busy_, t);
   return perform(t);
 }
 
@@ -197,11 +228,15 @@ HttpResult HttpClient::perform(Transfer& t) {
   }
 
   const std::string hostPort = a.host + (a.port == 80 ? "" : ":" + std::to_string(a.port));
-  const std::string connectUrl = "http://" + a.host + ":" + std::to_string(a.port) + "/";
+  // The library connects to, and matches cookies against, an escaped copy of
+  // the address; the request line carries the target as it was built.
+  const std::string libraryUrl =
+      "http://" + a.host + ":" + std::to_string(a.port) + EscapedTarget(a.target);
   // Through a proxy the target is the absolute address, otherwise path and query.
   const std::string target = viaProxy ? "http://" + hostPort + a.target : a.target;
 
-  curl_easy_setopt(easy, CURLOPT_URL, connectUrl.c_str());
+  curl_easy_setopt(easy, CURLOPT_URL, libraryUrl.c_str());
+  curl_easy_setopt(easy, CURLOPT_PATH_AS_IS, 1L);
   curl_easy_setopt(easy, CURLOPT_REQUEST_TARGET, target.c_str());
   curl_easy_setopt(easy, CURLOPT_HTTPGET, 1L);
   curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
@@ -235,11 +270,13 @@ HttpResult HttpClient::perform(Transfer& t) {
     CURLM* multi;
     CURL* easy;
     curl_slist* headers;
+    const Transfer& t;
     ~Detach() {
+      curl_slist_free_all(headers);
+      if (t.alive.expired()) return;  // the client's destructor freed the handles
       curl_multi_remove_handle(multi, easy);
       curl_easy_setopt(easy, CURLOPT_HTTPHEADER, nullptr);
       curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, nullptr);
-      curl_slist_free_all(headers);
     }
   };
   const Clock::time_point start = Clock::now();
@@ -251,7 +288,7 @@ HttpResult HttpClient::perform(Transfer& t) {
   bool finished = false;
   {
     curl_multi_add_handle(multi, easy);
-    Detach detach{multi, easy, headers};
+    Detach detach{multi, easy, headers, t};
     while (!finished) {
       int running = 0;
       if (curl_multi_perform(multi, &running) != CURLM_OK) {
@@ -285,6 +322,12 @@ HttpResult HttpClient::perform(Transfer& t) {
         // A copy: the handler may replace the pump while it runs.
         EventPump pump = pump_ ? pump_ : defaultPump();
         if (pump) pump();
+        if (t.alive.expired()) {
+          // An event handler destroyed this client: nothing of it may be used.
+          result.failure = HttpFailure::Abandoned;
+          result.reason = "the client was destroyed while the request waited";
+          return result;
+        }
       }
     }
   }

@@ -3,7 +3,7 @@
 // and connections. The request target goes out byte for byte as the address
 // was built; redirects are not followed; the caller's thread blocks but
 // pending window events are dispatched every 250 ms through an event pump
-// the window framework installs.
+// the window framework installs; a handler may destroy the client.
 #pragma once
 
 #include <chrono>
@@ -51,6 +51,7 @@ enum class HttpFailure {
   Redirect,        // a 3xx reply, or a 2xx reply carrying "Location"
   ProxyAuth,       // the proxy answered 407
   Busy,            // the client is already waiting for a reply
+  Abandoned,       // an event handler destroyed the client while it waited
   Other,
 };
 
@@ -86,9 +87,15 @@ class HttpClient {
   // Sends a GET for `url` ("http://host[:port]/path?query") and waits for
   // the whole reply. Never throws for network or server faults: the result
   // says what went wrong. An exception thrown by the event pump ends the
-  // request and passes on to the caller; the client stays usable. The
-  // client must outlive the call (an event handler must not destroy it).
+  // request and passes on to the caller; the client stays usable. An
+  // event handler may destroy the client (or its owner): the call then
+  // returns `Abandoned` at once and touches nothing of the client; a caller
+  // that holds more of the owner checks `lifetime()` before it goes on.
   HttpResult Get(const std::string& url);
+
+  // Expires when the client is destroyed; tells code that ran the event
+  // loop through a request whether the client (and its owner) still exist.
+  std::weak_ptr<const void> lifetime() const { return alive_; }
 
   // State of one request while it runs (used by the transfer callbacks).
   struct Transfer;
@@ -102,6 +109,7 @@ class HttpClient {
   void* easy_ = nullptr;   // CURL*: keeps the cookie store of this client
   void* multi_ = nullptr;  // CURLM*: keeps this client's connections
   bool busy_ = false;
+  std::shared_ptr<const void> alive_ = std::make_shared<int>(0);
 };
 
 // The parts of a request address as the client sends them.
@@ -115,5 +123,11 @@ struct RequestAddress {
 // and returns false for an address the client cannot send.
 bool ParseRequestAddress(const std::string& url, RequestAddress& out, HttpFailure& failure,
                          std::string& reason);
+
+// The target as a valid address path for the HTTP library, which matches
+// cookies against it: every byte that may not stand in an address
+// (controls, space, non-ASCII, quotes, "#", a "%" that starts no escape,
+// ...) becomes a %XX escape; all other bytes stay as they are.
+std::string EscapedTarget(const std::string& target);
 
 }  // namespace app

@@ -31,7 +31,15 @@ LoginOutcome SubmitLogin(const LoginInput& input, LoginState& state, HttpClient&
   state.ContextPath = kDefaultContextPath;
   state.BaseUrl = MakeBaseUrl(input.server, TrimBlanks(input.port));
 
+  // The wait dispatches window events; one of them may close the login
+  // window or end the console, taking the state and the clients with them.
+  const auto loginAlive = loginClient.lifetime();
+  const auto consoleAlive = consoleClient.lifetime();
   out.request = loginClient.Get(LoginUrl(state, classroom, input.password));
+  if (loginAlive.expired() || consoleAlive.expired()) {
+    out.step = LoginOutcome::Step::Abandoned;
+    return out;
+  }
   if (!out.request.ok()) {
     out.step = LoginOutcome::Step::Failed;
     out.message = {Kind::Error, texts::kLoginFailed};
@@ -70,7 +78,12 @@ LoginOutcome SubmitLogin(const LoginInput& input, LoginState& state, HttpClient&
 
 ClassEntryOutcome SendClassEntry(const LoginState& state, HttpClient& consoleClient) {
   ClassEntryOutcome out;
+  const auto alive = consoleClient.lifetime();
   out.request = consoleClient.Get(ClassEntryUrl(state));
+  if (alive.expired()) {  // the console (and its state) is gone
+    out.step = ClassEntryOutcome::Step::Abandoned;
+    return out;
+  }
   if (!out.request.ok()) {
     out.message = {UserMessage::Kind::Error, texts::kClassEntryFailed};
     return out;

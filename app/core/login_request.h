@@ -33,6 +33,8 @@ struct LoginOutcome {
     Refused,     // the server's message, shown as information; nothing saved
     SaveFailed,  // accepted, but the settings could not be written; the reply is shown
     Accepted,    // ClassroomId set and settings saved; open the course window on `pageUrl`
+    Abandoned,   // an event handler destroyed a client while the request waited:
+                 // nothing was read or written after it; nothing to show
   };
   Step step = Step::Stopped;
   UserMessage message;    // for Stopped, Failed, Refused, SaveFailed
@@ -49,9 +51,10 @@ LoginOutcome SubmitLogin(const LoginInput& input, LoginState& state, HttpClient&
 
 struct ClassEntryOutcome {
   enum class Step {
-    Failed,    // the request failed: "连接到服务器失败.!"
-    Refused,   // the server's message, shown as information
-    Accepted,  // the class was entered: load the three teacher pages
+    Failed,     // the request failed: "连接到服务器失败.!"
+    Refused,    // the server's message, shown as information
+    Accepted,   // the class was entered: load the three teacher pages
+    Abandoned,  // the console's client was destroyed while the request waited
   };
   Step step = Step::Failed;
   UserMessage message;

@@ -86,7 +86,11 @@ UserMessage RunProxyTest(const std::string& serverBoxText, int mode, const Proxy
   }
   if (auto stop = ApplyProxyChoice(mode, boxes, state, ProxyChoiceFor::Test)) return *stop;
   loginClient.setProxy(ProxySettingsOf(state));
+  const auto alive = loginClient.lifetime();
   HttpResult r = loginClient.Get(ProxyTestUrl(serverBoxText));
+  // The login window went away while the test waited: `outcome` may have
+  // gone with it.
+  if (alive.expired()) return UserMessage{UserMessage::Kind::Error, texts::kProxyTestFailed};
   bool ok = r.ok();
   if (outcome != nullptr) *outcome = std::move(r);
   if (!ok) return UserMessage{UserMessage::Kind::Error, texts::kProxyTestFailed};

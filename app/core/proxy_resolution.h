@@ -54,7 +54,9 @@ ProxySettings ProxySettingsOf(const LoginState& state);
 
 // The login window's proxy test: checks the boxes, sets the proxy values of
 // the login state, gives them to the login window's client and asks for the
-// root page of port 8081 on the server. Returns the message to show.
+// root page of port 8081 on the server. Returns the message to show. When
+// an event handler destroys the client during the wait, `outcome` is left
+// alone (it may belong to the destroyed window).
 UserMessage RunProxyTest(const std::string& serverBoxText, int mode, const ProxyBoxes& boxes,
                          LoginState& state, HttpClient& loginClient, HttpResult* outcome = nullptr);
 

@@ -18,6 +18,7 @@
 #include "platform/browser/browser_registry.h"
 #include "platform/browser/frame_report.h"
 #include "platform/browser_settings.h"
+#include "platform/private_files.h"
 
 namespace platform {
 
@@ -98,6 +99,9 @@ QWebEngineProfile* BrowserProfile::profile() {
   if (root.isEmpty())
     root = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
            QStringLiteral("/browser");
+  // The stored pages and cookies are the user's alone; a folder that cannot
+  // be made here is left to the browser engine, which reports its own faults.
+  MakePrivateFolders(root.toStdString());
   auto* p = new QWebEngineProfile(QStringLiteral("kavro"), QCoreApplication::instance());
   p->setPersistentStoragePath(root + QStringLiteral("/storage"));
   p->setCachePath(root + QStringLiteral("/cache"));

@@ -130,9 +130,39 @@ void WebBrowser::ensureView() {
           });
 }
 
+bool WebBrowser::AcceptsAddress(const std::string& url, std::string* reason) {
+  auto refuse = [&](const char* why) {
+    if (reason != nullptr) *reason = why;
+    return false;
+  };
+  // Read as written, never guessed: "/teacher/left.jsp" is a relative
+  // address here, not a file of this machine.
+  const QUrl u(QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size())),
+               QUrl::TolerantMode);
+  if (!u.isValid()) return refuse("not a valid address");
+  if (u.isRelative()) return refuse("not an absolute address");
+  const QString scheme = u.scheme();  // QUrl keeps schemes in lower case
+  if (scheme == QLatin1String("http") || scheme == QLatin1String("https")) {
+    if (u.host().isEmpty()) return refuse("the address names no host");
+    return true;
+  }
+  if (scheme == QLatin1String("about") || scheme == QLatin1String("data")) return true;
+  return refuse("only http, https, about and data addresses are opened");
+}
+
 void WebBrowser::Navigate(const std::string& url) {
+  std::string reason;
+  if (!AcceptsAddress(url, &reason)) {
+    // Told as an event, like every other outcome of a navigation.
+    QPointer<WebBrowser> self = this;
+    QTimer::singleShot(0, this, [self, url, reason] {
+      if (self && self->NavigateError) self->NavigateError(*self, url, reason);
+    });
+    return;
+  }
   ensureView();
-  const QUrl target = QUrl::fromUserInput(QString::fromStdString(url));
+  const QUrl target(QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size())),
+                    QUrl::TolerantMode);
   // Loading from inside a navigation decision would re-enter the engine:
   // the load starts right after the decision instead.
   if (gDeciding > 0) {

@@ -4,7 +4,8 @@
 // each frame), title, status text (the hovered link) and progress (of 100).
 // The engine view is made at the first Navigate, so windows that hold
 // browsers open fast. Pages that open a new window open in a plain window
-// of their own with a browser of the same profile.
+// of their own with a browser of the same profile. Only absolute http,
+// https, about and data addresses are opened, never a local file.
 #pragma once
 
 #include <functional>
@@ -28,6 +29,8 @@ class WebBrowser : public QWidget {
   ~WebBrowser() override;
 
   void Navigate(const std::string& url);
+  // Whether Navigate opens `url`; fills `reason` when it does not.
+  static bool AcceptsAddress(const std::string& url, std::string* reason = nullptr);
   std::string LocationURL() const;
   std::string LocationName() const;  // the page title
   bool Busy() const { return busy_; }
@@ -65,6 +68,10 @@ class WebBrowser : public QWidget {
   std::function<void(WebBrowser& sender, const std::string& title)> TitleChange;
   std::function<void(WebBrowser& sender, const std::string& text)> StatusTextChange;
   std::function<void(WebBrowser& sender, int progress, int progressMax)> ProgressChange;
+  // A Navigate that was refused: the address is not an absolute http,
+  // https, about or data address. Nothing was loaded; the page stays.
+  std::function<void(WebBrowser& sender, const std::string& url, const std::string& reason)>
+      NavigateError;
 
  private:
   friend class BrowserPage;

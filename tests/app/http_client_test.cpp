@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <stdexcept>
 
 #include "classroom_server_process.h"
@@ -109,13 +110,62 @@ TEST(HttpClientTest, EachClientKeepsItsOwnCookies) {
   ASSERT_TRUE(console.Get(server.baseUrl() + "KVRCS/LoginAction.do?p0=3&p1=-1&p2=1").ok());
   HttpClient fresh;
   ASSERT_TRUE(fresh.Get(server.baseUrl() + "KVRCS/LoginAction.do?p0=3&p1=-1&p2=1").ok());
+  // The server scopes its session to the application's context path.
+  ASSERT_TRUE(login.Get(server.baseUrl() + "simA/LoginAction.do?p0=3&p1=-1&p2=1").ok());
   auto log = server.log();
-  ASSERT_EQ(log.size(), 5u);
+  ASSERT_EQ(log.size(), 6u);
   EXPECT_EQ(log[0].header("Cookie"), "");
   EXPECT_EQ(log[1].header("Cookie"), "");
   EXPECT_EQ(log[2].header("Cookie"), "KVRSESSION=1");
   EXPECT_EQ(log[3].header("Cookie"), "KVRSESSION=2");
   EXPECT_EQ(log[4].header("Cookie"), "");
+  EXPECT_EQ(log[5].header("Cookie"), "");
+}
+
+TEST(HttpClientTest, CookiesGoBackOnlyToTheirPathAndWhileTheyLast) {
+  TestHttpPeer peer(TestHttpPeer::Mode::Answer,
+                    "HTTP/1.1 200 OK\r\n"
+                    "Set-Cookie: JSESSIONID=A1; Path=/KVRCS\r\n"
+                    "Set-Cookie: OTHER=B2; Path=/other\r\n"
+                    "Set-Cookie: OLD=C3; Path=/KVRCS; Expires=Thu, 01 Jan 1970 00:00:00 GMT\r\n"
+                    "Content-Length: 2\r\nConnection: close\r\n\r\n12");
+  HttpClient client;
+  ASSERT_TRUE(client.Get(local(peer.port(), "/KVRCS/LoginAction.do?p0=1&p1=101&p2=abc")).ok());
+  // Bytes that may not stand in an address still go out as they were built.
+  const std::string odd = "/KVRCS/LoginAction.do?p0=3&p2=a\\b 教室#x%zz\"<>";
+  ASSERT_TRUE(client.Get(local(peer.port(), odd)).ok());
+  ASSERT_TRUE(client.Get(local(peer.port(), "/simA/teacher/left.jsp")).ok());
+  ASSERT_TRUE(client.Get(local(peer.port(), "/")).ok());
+  auto heads = peer.requestHeads();
+  ASSERT_EQ(heads.size(), 4u);
+  auto cookieOf = [](const std::string& head) {
+    std::size_t at = head.find("\r\nCookie: ");
+    if (at == std::string::npos) return std::string();
+    std::size_t from = at + 10;
+    return head.substr(from, head.find("\r\n", from) - from);
+  };
+  EXPECT_EQ(cookieOf(heads[0]), "");
+  EXPECT_EQ(heads[1].substr(0, heads[1].find("\r\n")),
+            "GET /KVRCS/LoginAction.do?p0=3&p2=a/b 教室#x%zz\"<> HTTP/1.1");
+  EXPECT_EQ(cookieOf(heads[1]), "JSESSIONID=A1");  // not OTHER, not the expired OLD
+  EXPECT_EQ(cookieOf(heads[2]), "");
+  EXPECT_EQ(cookieOf(heads[3]), "");
+}
+
+TEST(HttpClientTest, DestroyingTheClientWhileItWaitsEndsTheRequestAtOnce) {
+  ClassroomServerProcess server({"--fault", "stall", "--stall-seconds", "20"});
+  auto owner = std::make_unique<HttpClient>();
+  HttpClient* client = owner.get();
+  const auto lifetime = client->lifetime();
+  // A timer that fires half a second into the wait closes the owner.
+  const Clock::time_point start = Clock::now();
+  client->setEventPump([&] {
+    if (owner && Clock::now() - start >= std::chrono::milliseconds(500)) owner.reset();
+  });
+  HttpResult r = client->Get(server.baseUrl() + "KVRCS/LoginAction.do?p0=1&p1=101&p2=abc");
+  EXPECT_EQ(r.failure, HttpFailure::Abandoned) << r.reason;
+  EXPECT_TRUE(lifetime.expired());
+  EXPECT_LT(secondsSince(start), 5.0);
 }
 
 TEST(HttpClientTest, RelaysThroughAForwardProxy) {

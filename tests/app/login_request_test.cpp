@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 #include "app/core/console_session.h"
 #include "app/core/server_protocol.h"
@@ -191,6 +193,48 @@ TEST(ClassEntryTest, EntersTheChosenClassThroughTheConsoleClient) {
   EXPECT_EQ(failed.step, ClassEntryOutcome::Step::Failed);
   EXPECT_EQ(failed.message.kind, UserMessage::Kind::Error);
   EXPECT_EQ(failed.message.text, "连接到服务器失败.!");
+}
+
+// The wait dispatches window events; a timer among them ends the console
+// (its state and client) or closes the login window (its client) while the
+// server stalls. The request then returns without touching either: under
+// the address sanitizer any read of the freed state fails the test.
+TEST(ClassEntryTest, AConsoleEndedByATimerDuringTheWaitIsNotUsedAfterward) {
+  ClassroomServerProcess server({"--fault", "stall", "--stall-seconds", "20"});
+  auto console = std::make_unique<ConsoleSession>();
+  console->state().BaseUrl = server.baseUrl();
+  console->state().ContextPath = "KVRCS";
+  console->state().CourseId = 12;
+  const auto start = std::chrono::steady_clock::now();
+  auto timerFired = [&] {
+    return std::chrono::steady_clock::now() - start >= std::chrono::milliseconds(500);
+  };
+  console->client().setEventPump([&] {
+    if (console && timerFired()) console.reset();
+  });
+  ClassEntryOutcome entry = SendClassEntry(console->state(), console->client());
+  EXPECT_EQ(entry.step, ClassEntryOutcome::Step::Abandoned);
+  EXPECT_EQ(console, nullptr);
+
+  // The login window closed during the login: its state and the console stay untouched.
+  ScratchDir dir;
+  SettingsFile settings(dir.path() + "/kavro.ini");
+  ConsoleSession kept;
+  auto loginClient = std::make_unique<HttpClient>();
+  auto state = std::make_unique<LoginState>();
+  loginClient->setEventPump([&] {
+    if (loginClient &&
+        std::chrono::steady_clock::now() - start >= std::chrono::milliseconds(1000)) {
+      state.reset();
+      loginClient.reset();
+    }
+  });
+  HttpClient& login = *loginClient;
+  LoginOutcome out =
+      SubmitLogin(inputFor(server, "101", "abc"), *state, kept.client(), login, settings);
+  EXPECT_EQ(out.step, LoginOutcome::Step::Abandoned);
+  EXPECT_FALSE(std::filesystem::exists(settings.path()));
+  EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 8.0);
 }
 
 TEST(LogoutTest, SendsTheCurrentIdsAndIgnoresFailures) {

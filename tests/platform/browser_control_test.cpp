@@ -356,6 +356,58 @@ TEST_F(BrowserTest, DownloadsAreSavedWithANotice) {
   EXPECT_EQ(browser_->LocationURL(), server_->url("/a.html"));  // the page stays
 }
 
+// Only absolute http, https, about and data addresses are opened: a path
+// of the server, or of this machine, is refused with an error event, and
+// nothing is loaded from the disk.
+TEST_F(BrowserTest, AddressesThatAreNotAbsoluteWebAddressesAreRefused) {
+  ASSERT_TRUE(load("/a.html"));
+  const QString secret = dir_->path() + QStringLiteral("/secret.html");
+  {
+    QFile f(secret);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("<html><head><title>Local file</title></head></html>");
+  }
+  const std::vector<std::string> refused = {"/teacher/left.jsp",
+                                            "teacher/left.jsp",
+                                            secret.toStdString(),
+                                            "file://" + secret.toStdString(),
+                                            server_->url("/a.html").substr(7),
+                                            "javascript:document.title='x'",
+                                            "ftp://127.0.0.1/",
+                                            "http:///a.html",
+                                            "",
+                                            "c:\\kavro\\a.html"};
+  std::vector<std::string> errors;
+  int decided = 0;
+  browser_->NavigateError = [&](WebBrowser&, const std::string& url, const std::string& reason) {
+    EXPECT_FALSE(reason.empty());
+    errors.push_back(url);
+  };
+  browser_->BeforeNavigate2 = [&](WebBrowser&, const std::string&, bool&) { ++decided; };
+  bool titled = false;
+  browser_->TitleChange = [&](WebBrowser&, const std::string& t) {
+    if (t == "Local file") titled = true;
+  };
+  for (const std::string& url : refused) {
+    EXPECT_FALSE(WebBrowser::AcceptsAddress(url)) << url;
+    browser_->Navigate(url);
+  }
+  WAIT_EQ(errors.size(), refused.size(), 5000);
+  EXPECT_EQ(errors, refused);
+  QTest::qWait(300);
+  EXPECT_FALSE(titled);
+  EXPECT_EQ(decided, 0);
+  EXPECT_EQ(browser_->LocationURL(), server_->url("/a.html"));
+
+  for (const char* url :
+       {"HTTP://127.0.0.1/x", "https://host/a", "about:blank", "data:text/html,<title>d</title>"}) {
+    EXPECT_TRUE(WebBrowser::AcceptsAddress(url)) << url;
+  }
+  browser_->Navigate("data:text/html,<title>Data page</title>");
+  WAIT_EQ(QString::fromStdString(title(*browser_)), QStringLiteral("Data page"), 10000);
+  EXPECT_EQ(errors.size(), refused.size());
+}
+
 TEST_F(BrowserTest, FaultsOfPagesAndTheEngineNeverHang) {
   browser_->setDomTimeout(300);
   // A page that is still loading: the document call ends within its limit.

@@ -1,4 +1,6 @@
 // The store of the two browser settings.
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -48,6 +50,33 @@ TEST(BrowserSettings, AFileThatCannotBeWrittenIsAnErrorAndKeepsTheValues) {
   EXPECT_THROW(s.setDword(BrowserSettings::kSyncMode5, 3), platform::BrowserSettingsError);
   EXPECT_FALSE(s.dwordValue(BrowserSettings::kSyncMode5));
   EXPECT_THROW(s.setString("bad\nname", "x"), platform::BrowserSettingsError);
+  fs::remove_all(dir);
+}
+
+mode_t ModeOf(const fs::path& p) {
+  struct stat st {};
+  return ::stat(p.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
+// The file and the folders made for it are the user's alone, whatever the
+// umask; what exists keeps its mode.
+TEST(BrowserSettings, NewFilesAndFoldersAreForTheOwnerOnly) {
+  const fs::path dir = TempFolder("modes");
+  fs::create_directories(dir);
+  fs::permissions(dir, fs::perms(0755));
+  const fs::path file = dir / "kavro" / "deep" / "browser-settings.ini";
+  const mode_t old = ::umask(0);
+  BrowserSettings s(file.string());
+  s.setDword(BrowserSettings::kSyncMode5, 3);
+  ::umask(old);
+  EXPECT_EQ(ModeOf(file), 0600u);
+  EXPECT_EQ(ModeOf(dir / "kavro"), 0700u);
+  EXPECT_EQ(ModeOf(dir / "kavro" / "deep"), 0700u);
+  EXPECT_EQ(ModeOf(dir), 0755u);
+  fs::permissions(file, fs::perms(0640));
+  s.setString(BrowserSettings::kDisableScriptDebugger, "yes");
+  EXPECT_EQ(ModeOf(file), 0640u);
+  EXPECT_TRUE(BrowserSettings(file.string()).scriptDebuggerDisabled());
   fs::remove_all(dir);
 }
 

@@ -132,8 +132,9 @@ TEST_F(ProfileTest, WriteErrorsAreReported) {
   EXPECT_FALSE(WritePrivateProfileString("teacher", "port", "1", dir_ + "/missing/kavro.ini").ok);
   EXPECT_FALSE(WritePrivateProfileString("teacher", "port", "1", dir_).ok);  // a folder
 
-  // A folder nobody may write to: the file cannot be replaced.
-  ASSERT_EQ(::chmod(path_.c_str(), 0666), 0);
+  // A folder the user may not write to, with a file the user may not write
+  // either: neither a file beside it nor the file itself can take the value.
+  ASSERT_EQ(::chmod(path_.c_str(), 0644), 0);
   ASSERT_EQ(::chmod(dir_.c_str(), 0555), 0);
   int code = runUnprivileged(
       [&] { return WritePrivateProfileString("teacher", "port", "81", path_).ok ? 1 : 0; });
@@ -142,6 +143,59 @@ TEST_F(ProfileTest, WriteErrorsAreReported) {
   EXPECT_EQ(get("port"), "80");
   // Nothing is left behind beside the file.
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+mode_t modeOf(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
+// A writable file in a folder that allows no new file is written in place:
+// for a user the folder refuses (run as "nobody", since root may write
+// anywhere), and for a name too long to take the temporary file's suffix,
+// which the kernel refuses root as well.
+TEST_F(ProfileTest, AWritableFileInAFolderThatRefusesNewFilesIsWrittenInPlace) {
+  const std::string before = "; kept\n[teacher]\nport=80\nserver=a much longer old value\n";
+  const std::string after = "; kept\n[teacher]\nport=81\nserver=a much longer old value\n";
+  put(before);
+  ASSERT_EQ(::chmod(path_.c_str(), 0666), 0);
+  ASSERT_EQ(::chmod(dir_.c_str(), 0555), 0);
+  int code = runUnprivileged([&] {
+    ProfileWriteResult r = WritePrivateProfileString("teacher", "port", "81", path_);
+    return r.ok ? 0 : 1;
+  });
+  ASSERT_EQ(::chmod(dir_.c_str(), 0755), 0);
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(contents(), after);
+  EXPECT_EQ(modeOf(path_), 0666u);  // the file's own mode stays
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+
+  // A shorter content leaves no tail of the old one.
+  const std::string longName = dir_ + "/" + std::string(250, 'k') + ".ini";
+  std::ofstream(longName, std::ios::binary) << before;
+  ASSERT_EQ(::chmod(longName.c_str(), 0640), 0);
+  ASSERT_TRUE(WritePrivateProfileString("teacher", "server", "b", longName).ok);
+  std::ifstream in(longName, std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()),
+            "; kept\n[teacher]\nport=80\nserver=b\n");
+  EXPECT_EQ(modeOf(longName), 0640u);
+  // Not there yet and no room for a file beside it: the name cannot be made.
+  ProfileWriteResult r =
+      WritePrivateProfileString("teacher", "a", "1", dir_ + "/" + std::string(256, 'n'));
+  EXPECT_FALSE(r.ok);
+}
+
+// It may hold a proxy password: a new settings file is the owner's alone,
+// whatever the umask; an existing file keeps the mode it has.
+TEST_F(ProfileTest, ANewFileIsForItsOwnerOnlyAndAnOldOneKeepsItsMode) {
+  const mode_t old = ::umask(0);
+  ProfileWriteResult r = WritePrivateProfileString("teacher", "proxypass", "secret", path_);
+  ::umask(old);
+  ASSERT_TRUE(r.ok) << r.reason;
+  EXPECT_EQ(modeOf(path_), 0600u);
+  ASSERT_EQ(::chmod(path_.c_str(), 0644), 0);
+  ASSERT_TRUE(WritePrivateProfileString("teacher", "proxypass", "other", path_).ok);
+  EXPECT_EQ(modeOf(path_), 0644u);
 }
 
 }  // namespace

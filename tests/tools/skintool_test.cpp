@@ -8,8 +8,8 @@
 #include <fstream>
 
 #include "package_bytes.h"
-#include "support/run_program.h"
 #include "skin/data/stream.h"
+#include "support/run_program.h"
 #include "ui/graphics/bmp.h"
 
 namespace {
@@ -20,6 +20,28 @@ using testpkg::Bytes;
 using ToolRun = testsupport::ProgramRun;
 
 ToolRun skintool(const std::string& args) { return testsupport::RunProgram(SKINTOOL_PATH, args); }
+
+// A hand-made bottom-up picture with a compression field, as image editors
+// write them: header, bit-field masks, colour table, then `data`.
+Bytes editorBmp(int bits, std::uint32_t compression, int w, int h,
+                const std::vector<std::uint32_t>& masksThenTable, std::uint32_t tableSize,
+                const Bytes& data) {
+  auto le32 = [](Bytes& v, std::uint32_t x) {
+    for (int i = 0; i < 4; ++i) v.push_back(static_cast<std::uint8_t>(x >> (8 * i)));
+  };
+  const std::uint32_t offset = 54 + 4 * static_cast<std::uint32_t>(masksThenTable.size());
+  Bytes v = {'B', 'M'};
+  le32(v, offset + static_cast<std::uint32_t>(data.size()));
+  le32(v, 0);
+  le32(v, offset);
+  for (std::uint32_t x : {40u, static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(h),
+                          1u | static_cast<std::uint32_t>(bits) << 16, compression,
+                          static_cast<std::uint32_t>(data.size()), 0u, 0u, tableSize, 0u})
+    le32(v, x);
+  for (std::uint32_t x : masksThenTable) le32(v, x);
+  v.insert(v.end(), data.begin(), data.end());
+  return v;
+}
 
 class Skintool : public testing::Test {
  protected:
@@ -91,6 +113,49 @@ TEST_F(Skintool, PackInfoUnpackRoundTrip) {
   }
   const Bytes ini = read("out/skin.ini");
   EXPECT_EQ(ini, read("skin/skin.ini"));
+}
+
+// Pictures saved by ordinary image editors: run-length-encoded 8- and 4-bit
+// and 16-bit 5-6-5. The package stores them uncompressed: the 8- and 4-bit
+// ones as 8-bit pictures with their colour table, the 16-bit one as 24-bit.
+TEST_F(Skintool, PackTakesPicturesAsImageEditorsWriteThem) {
+  makeSkin();
+  const std::vector<std::uint32_t> table = {0x00101010, 0x00FF0000, 0x000000FF};
+  // 7 x 5: each row a run of 7 of index 1 (red) but the top one, which a
+  // delta leaves at index 0 after two blue pixels.
+  Bytes rle8;
+  for (int row = 0; row < 4; ++row) rle8.insert(rle8.end(), {7, 1, 0, 0});
+  rle8.insert(rle8.end(), {2, 2, 0, 2, 5, 0, 0, 1});
+  write("skin/frame.bmp", editorBmp(8, 1, 7, 5, table, 3, rle8));
+  // 3 x 2: an absolute run of 3 (2, 1, 2) on the bottom row, a run of 3 on top.
+  write("skin/a.bmp", editorBmp(4, 2, 3, 2, table, 3, {0, 3, 0x21, 0x20, 0, 0, 3, 0x12, 0, 1}));
+  // 4 x 4 of 5-6-5 (16, 32, 16): 132, 130, 132 once widened with rounding.
+  Bytes px;
+  for (int i = 0; i < 16; ++i) px.insert(px.end(), {0x10, 0x84});  // 16 << 11 | 32 << 5 | 16
+  write("skin/b.bmp", editorBmp(16, 3, 4, 4, {0xF800, 0x07E0, 0x001F}, 0, px));
+
+  const ToolRun pack = skintool("pack " + p("skin/skin.ini") + " " + p("editor.skn"));
+  ASSERT_EQ(pack.exitCode, 0) << pack.out;
+  const ToolRun unpack = skintool("unpack " + p("editor.skn") + " " + p("out"));
+  ASSERT_EQ(unpack.exitCode, 0) << unpack.out;
+  const Bytes frameBytes = read("out/frame.bmp");
+  ASSERT_GT(frameBytes.size(), 34u);
+  EXPECT_EQ(frameBytes[30], 0);  // stored without compression
+  const gfx::Bitmap frame = gfx::ReadBmp(frameBytes);
+  EXPECT_EQ(frame.storedBits(), 8);
+  EXPECT_EQ(frame.pixel(0, 0), gfx::Color::rgb(0, 0, 255));
+  EXPECT_EQ(frame.pixel(1, 0), gfx::Color::rgb(0, 0, 255));
+  EXPECT_EQ(frame.pixel(2, 0), gfx::Color::rgb(16, 16, 16));
+  EXPECT_EQ(frame.pixel(6, 4), gfx::Color::rgb(255, 0, 0));
+  const gfx::Bitmap a = gfx::ReadBmp(read("out/a.bmp"));
+  EXPECT_EQ(a.storedBits(), 8);
+  EXPECT_EQ(a.pixel(0, 0), gfx::Color::rgb(255, 0, 0));
+  EXPECT_EQ(a.pixel(1, 0), gfx::Color::rgb(0, 0, 255));
+  EXPECT_EQ(a.pixel(0, 1), gfx::Color::rgb(0, 0, 255));
+  EXPECT_EQ(a.pixel(1, 1), gfx::Color::rgb(255, 0, 0));
+  const gfx::Bitmap b = gfx::ReadBmp(read("out/b.bmp"));
+  EXPECT_EQ(b.storedBits(), 24);
+  EXPECT_EQ(b.pixel(3, 3), gfx::Color::rgb(132, 130, 132));
 }
 
 TEST_F(Skintool, PackRefusesWhatIsNotASkinFolder) {

@@ -274,12 +274,17 @@ class ClassroomServer {
     }
   }
 
+  // "/KVRCS" for "/KVRCS/LoginAction.do": an application's cookies belong to
+  // its context path, as a servlet server scopes them.
+  static std::string contextPath(const httplib::Request& req) { return "/" + req.matches[1].str(); }
+
   void loginAction(const httplib::Request& req, httplib::Response& res) {
     const std::string step = req.get_param_value("p0");
     const std::string p1 = req.get_param_value("p1");
     const std::string p2 = req.get_param_value("p2");
     if (step == "1") {
-      res.set_header("Set-Cookie", "KVRSESSION=" + std::to_string(++sessions_) + "; Path=/");
+      res.set_header("Set-Cookie",
+                     "KVRSESSION=" + std::to_string(++sessions_) + "; Path=" + contextPath(req));
       if (o_.fixedLoginReply) return reply(res, o_.loginReply);
       const Classroom* room = config_.classroomByNumber(p1);
       if (room == nullptr) return reply(res, "教室号码 " + p1 + " 不存在，请核对后重新输入。");
@@ -290,7 +295,7 @@ class ClassroomServer {
     if (step == "2") {
       const Course* course = config_.course(std::atoi(p2.c_str()), std::atoi(p1.c_str()));
       if (course == nullptr || p1.empty()) return reply(res, "所选班级不存在或尚未开放。");
-      res.set_header("Set-Cookie", "KVRCLASS=" + p1 + "; Path=/");
+      res.set_header("Set-Cookie", "KVRCLASS=" + p1 + "; Path=" + contextPath(req));
       return reply(res, "1");
     }
     if (step == "3") return reply(res, "0");

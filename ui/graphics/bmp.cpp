@@ -37,11 +37,82 @@ int lowestBit(std::uint32_t mask) {
   return n;
 }
 
+// A channel of any width widened to 8 bits as v * 255 / max, rounded to
+// the nearest value: 5-bit 16 is 132, not the truncated 131.
 int scaleChannel(std::uint32_t v, std::uint32_t mask) {
   if (!mask) return 0;
   const int shift = lowestBit(mask);
-  const std::uint32_t max = mask >> shift;
-  return static_cast<int>(((v & mask) >> shift) * 255u / max);
+  const std::uint64_t max = mask >> shift;
+  const std::uint64_t value = std::min<std::uint64_t>((v & mask) >> shift, max);
+  return static_cast<int>((value * 255u + max / 2) / max);
+}
+
+constexpr std::uint32_t kRle8 = 1;
+constexpr std::uint32_t kRle4 = 2;
+constexpr std::uint32_t kBitFields = 3;
+
+// Decodes run-length-encoded 8- or 4-bit pixel data (bottom row first) into
+// `bmp`. Pixels that no run reaches (skipped by a delta, or left by an early
+// end of line or image) take colour index 0. A run or delta that reaches
+// past its row or past the image is an error, so nothing is ever written
+// outside the picture. An index past the table reads as black.
+void decodeRle(const std::uint8_t* data, std::size_t size, int bits,
+               const std::vector<Color>& palette, Bitmap& bmp) {
+  const std::int64_t width = bmp.width(), height = bmp.height();
+  auto colourOf = [&](std::uint8_t index) {
+    return (index < palette.size() ? palette[index] : kBlack).toPixel();
+  };
+  const std::uint32_t background = colourOf(0);
+  for (int row = 0; row < bmp.height(); ++row) std::fill_n(bmp.row(row), bmp.width(), background);
+  std::size_t pos = 0;
+  std::int64_t x = 0, y = 0;
+  auto need = [&](std::size_t n) {
+    if (size - pos < n) fail("run-length data ends before its end-of-image mark");
+  };
+  auto place = [&](std::int64_t count) {
+    if (y >= height) fail("a run starts below the last row of the picture");
+    if (count > width - x)
+      fail("a run of " + std::to_string(count) + " pixels at column " + std::to_string(x) +
+           " reaches past the row of " + std::to_string(width));
+    return bmp.row(static_cast<int>(height - 1 - y)) + x;
+  };
+  for (;;) {
+    need(2);
+    const std::uint8_t count = data[pos];
+    const std::uint8_t value = data[pos + 1];
+    pos += 2;
+    if (count > 0) {  // a run of one index (8 bits) or two alternating ones (4 bits)
+      std::uint32_t* dst = place(count);
+      for (int i = 0; i < count; ++i)
+        dst[i] = colourOf(
+            bits == 8 ? value : static_cast<std::uint8_t>(i % 2 == 0 ? value >> 4 : value & 15));
+      x += count;
+    } else if (value == 0) {  // end of line
+      x = 0;
+      ++y;
+    } else if (value == 1) {  // end of image
+      break;
+    } else if (value == 2) {  // delta: move right and up without drawing
+      need(2);
+      const std::int64_t dx = data[pos], dy = data[pos + 1];
+      pos += 2;
+      if (x + dx > width || y + dy >= height)
+        fail("a delta of (" + std::to_string(dx) + ", " + std::to_string(dy) + ") at (" +
+             std::to_string(x) + ", " + std::to_string(y) + ") leaves the picture");
+      x += dx;
+      y += dy;
+    } else {  // an absolute run of `value` indexes, padded to a 16-bit word
+      const std::size_t bytes = bits == 8 ? value : (value + 1u) / 2u;
+      need(bytes + (bytes & 1u));
+      std::uint32_t* dst = place(value);
+      for (int i = 0; i < value; ++i) {
+        const std::uint8_t b = data[pos + static_cast<std::size_t>(bits == 8 ? i : i / 2)];
+        dst[i] = colourOf(bits == 8 ? b : static_cast<std::uint8_t>(i % 2 == 0 ? b >> 4 : b & 15));
+      }
+      pos += bytes + (bytes & 1u);
+      x += value;
+    }
+  }
 }
 
 }  // namespace
@@ -104,7 +175,8 @@ Bitmap ReadBmp(std::span<const std::uint8_t> bytes, std::size_t& consumed) {
     gMask = 0x03E0;
     bMask = 0x001F;
   }
-  if (compression == 3 && (bits == 16 || bits == 32)) {
+  const bool rle = (compression == kRle8 && bits == 8) || (compression == kRle4 && bits == 4);
+  if (compression == kBitFields && (bits == 16 || bits == 32)) {
     // The masks sit inside the longer headers (52 bytes and more), else
     // right behind the header.
     if (headerSize < kInfoHeaderSize + 12) {
@@ -118,9 +190,11 @@ Bitmap ReadBmp(std::span<const std::uint8_t> bytes, std::size_t& consumed) {
       gMask = u32(h + 44);
       bMask = u32(h + 48);
     }
-  } else if (compression != 0) {
-    fail("compressed bitmaps (compression " + std::to_string(compression) + ") are not supported");
+  } else if (compression != 0 && !rle) {
+    fail("compression " + std::to_string(compression) + " for " + std::to_string(bits) +
+         " bits is not supported");
   }
+  if (rle && topDown) fail("a run-length-encoded picture cannot be stored top-down");
 
   std::vector<Color> palette;
   if (bits <= 8) {
@@ -140,7 +214,16 @@ Bitmap ReadBmp(std::span<const std::uint8_t> bytes, std::size_t& consumed) {
   const std::size_t stride = rowBytes(width, bits);
   if (bitsOffset < kFileHeaderSize + headerSize)
     fail("pixel offset " + std::to_string(bitsOffset) + " lies inside the headers");
-  if (bitsOffset > fileSize || stride * static_cast<std::size_t>(height) > fileSize - bitsOffset)
+  if (bitsOffset > fileSize)
+    fail("pixel offset " + std::to_string(bitsOffset) + " lies past the image");
+  if (rle) {
+    Bitmap bmp(static_cast<int>(width), static_cast<int>(height));
+    decodeRle(f + bitsOffset, fileSize - bitsOffset, bits, palette, bmp);
+    bmp.setStoredFormat(bits, std::move(palette));
+    consumed = fileSize;
+    return bmp;
+  }
+  if (stride * static_cast<std::size_t>(height) > fileSize - bitsOffset)
     fail("pixel rows truncated: " + std::to_string(stride * static_cast<std::size_t>(height)) +
          " bytes needed at offset " + std::to_string(bitsOffset) + " of a " +
          std::to_string(fileSize) + "-byte image");
@@ -148,7 +231,8 @@ Bitmap ReadBmp(std::span<const std::uint8_t> bytes, std::size_t& consumed) {
   Bitmap bmp(static_cast<int>(width), static_cast<int>(height));
   const std::uint8_t* pixels = f + bitsOffset;
   for (std::int64_t y = 0; y < height; ++y) {
-    const std::uint8_t* src = pixels + stride * static_cast<std::size_t>(topDown ? y : height - 1 - y);
+    const std::uint8_t* src =
+        pixels + stride * static_cast<std::size_t>(topDown ? y : height - 1 - y);
     std::uint32_t* dst = bmp.row(static_cast<int>(y));
     for (std::int64_t x = 0; x < width; ++x) {
       Color c;
@@ -189,7 +273,8 @@ Bitmap ReadBmp(std::span<const std::uint8_t> bytes, std::size_t& consumed) {
 Bitmap ReadBmpFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) fail("cannot open " + path);
-  std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)),
+                                 std::istreambuf_iterator<char>());
   try {
     return ReadBmp(data);
   } catch (const BmpError& e) {
@@ -254,15 +339,18 @@ std::vector<std::uint8_t> WriteBmp(const Bitmap& bmp, const BmpFormat& format) {
     throw BmpError("bitmap: cannot write a depth of " + std::to_string(bits) + " bits");
   std::vector<Color> palette = format.palette;
   if (bits == 1 && palette.empty()) palette = {kBlack, kWhite};
-  if (bits == 8 && palette.empty()) palette = buildPalette(bmp, std::clamp(format.paletteSize, 1, 256));
+  if (bits == 8 && palette.empty())
+    palette = buildPalette(bmp, std::clamp(format.paletteSize, 1, 256));
   if (bits <= 8 && (palette.empty() || palette.size() > (1u << bits)))
     throw BmpError("bitmap: a colour table of " + std::to_string(palette.size()) +
                    " entries does not fit " + std::to_string(bits) + " bits");
 
   const std::size_t stride = rowBytes(bmp.width(), bits);
   const std::uint32_t tableBytes = static_cast<std::uint32_t>(palette.size() * 4);
-  const std::uint32_t offset = static_cast<std::uint32_t>(kFileHeaderSize + kInfoHeaderSize) + tableBytes;
-  const std::uint32_t imageBytes = static_cast<std::uint32_t>(stride * static_cast<std::size_t>(bmp.height()));
+  const std::uint32_t offset =
+      static_cast<std::uint32_t>(kFileHeaderSize + kInfoHeaderSize) + tableBytes;
+  const std::uint32_t imageBytes =
+      static_cast<std::uint32_t>(stride * static_cast<std::size_t>(bmp.height()));
   std::vector<std::uint8_t> out;
   out.reserve(offset + imageBytes);
   out.push_back('B');

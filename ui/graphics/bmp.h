@@ -1,6 +1,9 @@
-// Reading and writing Windows bitmap files of our own: uncompressed 1-, 4-,
-// 8-, 24- and 32-bit images (and 16-bit 5-5-5), colour tables, bottom-up and
-// top-down rows, rows padded to 4 bytes.
+// Reading and writing Windows bitmap files: 1-, 4-, 8-, 16-, 24- and 32-bit
+// images as image editors write them (run-length-encoded 8- and 4-bit
+// images, 16-bit 5-5-5, 5-6-5 and bit fields of any width, each channel
+// widened to 8 bits with rounding), colour tables, bottom-up and top-down
+// rows, rows padded to 4 bytes. The writer writes 1-, 8- and 24-bit images
+// without compression.
 //
 // A BMP file image inside a skin package is read as exactly bfSize bytes; the
 // next field of the package starts right behind it. Nothing here trusts a

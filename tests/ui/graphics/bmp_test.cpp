@@ -13,12 +13,14 @@ namespace {
 Bitmap checker(int w, int h, std::vector<Color> colors) {
   Bitmap b(w, h);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) b.setPixel(x, y, colors[static_cast<std::size_t>(x * 7 + y * 3) % colors.size()]);
+    for (int x = 0; x < w; ++x)
+      b.setPixel(x, y, colors[static_cast<std::size_t>(x * 7 + y * 3) % colors.size()]);
   return b;
 }
 
 void put32(std::vector<std::uint8_t>& v, std::size_t at, std::uint32_t x) {
-  for (int i = 0; i < 4; ++i) v[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(x >> (8 * i));
+  for (int i = 0; i < 4; ++i)
+    v[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(x >> (8 * i));
 }
 
 // A hand-made image of the given depth: header fields, colour table and rows
@@ -44,9 +46,50 @@ std::vector<std::uint8_t> handMade(int bits, int w, int h, bool topDown,
   for (int y = 0; y < h; ++y) {
     const std::size_t fileRow = static_cast<std::size_t>(topDown ? y : h - 1 - y);
     const auto& bytes = rowsTopFirst[static_cast<std::size_t>(y)];
-    std::copy(bytes.begin(), bytes.end(), v.begin() + static_cast<std::ptrdiff_t>(offset + fileRow * stride));
+    std::copy(bytes.begin(), bytes.end(),
+              v.begin() + static_cast<std::ptrdiff_t>(offset + fileRow * stride));
   }
   return v;
+}
+
+// A hand-made bottom-up image with a compression field: the header, the
+// bit-field masks behind it (when given), the colour table and `data` as
+// the pixel bytes, byte for byte.
+std::vector<std::uint8_t> encoded(int bits, std::uint32_t compression, int w, int h,
+                                  const std::vector<std::uint32_t>& table,
+                                  const std::vector<std::uint32_t>& masks,
+                                  const std::vector<std::uint8_t>& data) {
+  const std::size_t offset = 54 + masks.size() * 4 + table.size() * 4;
+  std::vector<std::uint8_t> v(offset, 0);
+  v[0] = 'B';
+  v[1] = 'M';
+  put32(v, 2, static_cast<std::uint32_t>(offset + data.size()));
+  put32(v, 10, static_cast<std::uint32_t>(offset));
+  put32(v, 14, 40);
+  put32(v, 18, static_cast<std::uint32_t>(w));
+  put32(v, 22, static_cast<std::uint32_t>(h));
+  v[26] = 1;
+  v[28] = static_cast<std::uint8_t>(bits);
+  put32(v, 30, compression);
+  put32(v, 34, static_cast<std::uint32_t>(data.size()));
+  put32(v, 46, static_cast<std::uint32_t>(table.size()));
+  std::size_t at = 54;
+  for (std::uint32_t m : masks) put32(v, (at += 4) - 4, m);
+  for (std::uint32_t c : table) put32(v, (at += 4) - 4, c);
+  v.insert(v.end(), data.begin(), data.end());
+  return v;
+}
+
+// Index 0 is a grey that no run writes, so that pixels left to it show.
+const std::vector<std::uint32_t> kTable = {0x00101010, 0x00FF0000, 0x000000FF, 0x0000FF00};
+const Color kTable0 = Color::rgb(16, 16, 16), kTable1 = Color::rgb(255, 0, 0),
+            kTable2 = Color::rgb(0, 0, 255), kTable3 = Color::rgb(0, 255, 0);
+
+std::vector<std::vector<Color>> pixelsOf(const Bitmap& b) {
+  std::vector<std::vector<Color>> rows(static_cast<std::size_t>(b.height()));
+  for (int y = 0; y < b.height(); ++y)
+    for (int x = 0; x < b.width(); ++x) rows[static_cast<std::size_t>(y)].push_back(b.pixel(x, y));
+  return rows;
 }
 
 }  // namespace
@@ -99,8 +142,8 @@ TEST(Bmp, EightBitWithFixedTableWritesThatTable) {
 TEST(Bmp, HandMadeDepthsAndRowOrders) {
   const Color red = Color::rgb(255, 0, 0), blue = Color::rgb(0, 0, 255), grey = Color::rgb(9, 9, 9);
   // 4 bits, 3 x 2, bottom-up: indices 0 1 2 / 2 1 0.
-  const auto four = handMade(4, 3, 2, false, {0x00FF0000, 0x000000FF, 0x00090909},
-                             {{0x01, 0x20}, {0x21, 0x00}});
+  const auto four =
+      handMade(4, 3, 2, false, {0x00FF0000, 0x000000FF, 0x00090909}, {{0x01, 0x20}, {0x21, 0x00}});
   const Bitmap b4 = ReadBmp(four);
   EXPECT_EQ(b4.pixel(0, 0), red);
   EXPECT_EQ(b4.pixel(1, 0), blue);
@@ -108,7 +151,8 @@ TEST(Bmp, HandMadeDepthsAndRowOrders) {
   EXPECT_EQ(b4.pixel(0, 1), grey);
   EXPECT_EQ(b4.pixel(2, 1), red);
   // 32 bits top-down, BGRA bytes.
-  const auto thirtyTwo = handMade(32, 2, 2, true, {}, {{3, 2, 1, 0, 30, 20, 10, 0}, {0, 0, 255, 0, 255, 0, 0, 0}});
+  const auto thirtyTwo =
+      handMade(32, 2, 2, true, {}, {{3, 2, 1, 0, 30, 20, 10, 0}, {0, 0, 255, 0, 255, 0, 0, 0}});
   const Bitmap b32 = ReadBmp(thirtyTwo);
   EXPECT_EQ(b32.pixel(0, 0), Color::rgb(1, 2, 3));
   EXPECT_EQ(b32.pixel(1, 0), Color::rgb(10, 20, 30));
@@ -125,6 +169,111 @@ TEST(Bmp, HandMadeDepthsAndRowOrders) {
   const Bitmap b24 = ReadBmp(twentyFour);
   EXPECT_EQ(b24.pixel(0, 0), Color::rgb(3, 2, 1));
   EXPECT_EQ(b24.pixel(0, 1), Color::rgb(6, 5, 4));
+}
+
+// Run-length-encoded pictures as image editors write them, bottom row first.
+TEST(Bmp, RunLengthEncodedPicturesAreRead) {
+  using Rows = std::vector<std::vector<Color>>;
+  const Color c0 = kTable0;
+  // RLE8, 5 x 3. Bottom row: an absolute run of 3 (padded to a word), then a
+  // run of 2. Middle row: a delta of 2 to the right, a run of 2. Top row:
+  // one pixel, then the end of the image.
+  const auto rle8 = encoded(8, 1, 5, 3, kTable, {}, {0, 3, 2, 3, 1, 0,        //
+                                                     2, 1, 0, 0,              //
+                                                     0, 2, 2, 0, 2, 2, 0, 0,  //
+                                                     1, 3, 0, 1});
+  const Bitmap b8 = ReadBmp(rle8);
+  EXPECT_EQ(pixelsOf(b8), (Rows{{kTable3, c0, c0, c0, c0},
+                                {c0, c0, kTable2, kTable2, c0},
+                                {kTable2, kTable3, kTable1, kTable1, kTable1}}));
+  EXPECT_EQ(b8.storedBits(), 8);
+  // A delta that moves up a row: the pixels it passes keep index 0.
+  const auto up = encoded(8, 1, 4, 2, kTable, {}, {1, 1, 0, 2, 1, 1, 2, 2, 0, 0, 0, 1});
+  EXPECT_EQ(pixelsOf(ReadBmp(up)), (Rows{{c0, c0, kTable2, kTable2}, {kTable1, c0, c0, c0}}));
+
+  // RLE4, 5 x 2. Bottom row: a run of 5 alternating two indexes. Top row:
+  // an absolute run of 3 (2 bytes, no padding), a run of 2.
+  const auto rle4 = encoded(4, 2, 5, 2, kTable, {},
+                            {5, 0x12, 0, 0,  //
+                             0, 3, 0x30, 0x10, 2, 0x33, 0, 1});
+  const Bitmap b4 = ReadBmp(rle4);
+  EXPECT_EQ(pixelsOf(b4), (Rows{{kTable3, c0, kTable1, kTable3, kTable3},
+                                {kTable1, kTable2, kTable1, kTable2, kTable1}}));
+  EXPECT_EQ(b4.storedBits(), 4);
+  // An absolute run of 5 indexes takes 3 bytes and a padding byte.
+  const auto padded = encoded(4, 2, 5, 1, kTable, {}, {0, 5, 0x12, 0x31, 0x20, 0, 0, 1});
+  EXPECT_EQ(pixelsOf(ReadBmp(padded)), (Rows{{kTable1, kTable2, kTable3, kTable1, kTable2}}));
+  // An end of line on the last row, then the end of the image.
+  const auto lastLine = encoded(8, 1, 2, 1, kTable, {}, {2, 2, 0, 0, 0, 1});
+  EXPECT_EQ(pixelsOf(ReadBmp(lastLine)), (Rows{{kTable2, kTable2}}));
+}
+
+TEST(Bmp, RunsAndDeltasOutsideThePictureAreErrors) {
+  struct Case {
+    const char* name;
+    std::vector<std::uint8_t> bytes;
+  };
+  auto rle8 = [](std::vector<std::uint8_t> data) { return encoded(8, 1, 5, 3, kTable, {}, data); };
+  const std::vector<Case> cases = {
+      {"run past the row", rle8({6, 1, 0, 1})},
+      {"run past the row after a run", rle8({3, 1, 3, 1, 0, 1})},
+      {"absolute run past the row", rle8({0, 6, 1, 1, 1, 1, 1, 1, 0, 1})},
+      {"delta past the row", rle8({0, 2, 6, 0, 0, 1})},
+      {"delta past the top row", rle8({0, 2, 0, 3, 0, 1})},
+      {"run above the picture", rle8({0, 0, 0, 0, 0, 0, 1, 1, 0, 1})},
+      {"no end-of-image mark", rle8({2, 1})},
+      {"cut inside an absolute run", rle8({0, 5, 1, 2})},
+      {"cut inside a delta", rle8({0, 2, 1})},
+      {"RLE4 run past the row", encoded(4, 2, 5, 1, kTable, {}, {6, 0x12, 0, 1})},
+      {"RLE4 absolute run past the row", encoded(4, 2, 3, 1, kTable, {}, {0, 4, 0x12, 0x31, 0, 1})},
+      {"RLE8 on a 4-bit picture", encoded(4, 1, 5, 1, kTable, {}, {1, 1, 0, 1})},
+      {"RLE4 on an 8-bit picture", encoded(8, 2, 5, 1, kTable, {}, {1, 1, 0, 1})},
+      {"run-length top-down",
+       [&] {
+         auto v = rle8({1, 1, 0, 1});
+         put32(v, 22, static_cast<std::uint32_t>(-3));
+         return v;
+       }()},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::size_t used = 123;
+    EXPECT_THROW(ReadBmp(c.bytes, used), BmpError);
+    EXPECT_EQ(used, 0u);
+  }
+}
+
+// Channels narrower than 8 bits are widened as v * 255 / max, rounded to
+// the nearest value.
+TEST(Bmp, NarrowChannelsAreWidenedWithRounding) {
+  auto px16 = [](std::uint32_t v) {
+    return std::vector<std::uint8_t>{static_cast<std::uint8_t>(v),
+                                     static_cast<std::uint8_t>(v >> 8), 0, 0};
+  };
+  // 5-5-5 without bit fields: 16 -> 131.6 -> 132 (truncated: 131), 31 -> 255, 1 -> 8.2 -> 8.
+  const Bitmap b555 = ReadBmp(encoded(16, 0, 1, 1, {}, {}, px16(16u << 10 | 31u << 5 | 1u)));
+  EXPECT_EQ(b555.pixel(0, 0), Color::rgb(132, 255, 8));
+  // 5-6-5 bit fields: 31 -> 255, 32 of 63 -> 129.5 -> 130, 16 -> 132; 2 -> 16.5 -> 16.
+  const std::vector<std::uint32_t> m565 = {0xF800, 0x07E0, 0x001F};
+  EXPECT_EQ(ReadBmp(encoded(16, 3, 1, 1, {}, m565, px16(31u << 11 | 32u << 5 | 16u))).pixel(0, 0),
+            Color::rgb(255, 130, 132));
+  EXPECT_EQ(ReadBmp(encoded(16, 3, 1, 1, {}, m565, px16(2u << 11 | 1u << 5 | 3u))).pixel(0, 0),
+            Color::rgb(16, 4, 25));
+  // 4-4-4 and a 1-bit channel: 8 of 15 -> 136, 1 -> 17; 1 of 1 -> 255.
+  EXPECT_EQ(ReadBmp(encoded(16, 3, 1, 1, {}, {0x0F00, 0x00F0, 0x8000}, px16(0x8810))).pixel(0, 0),
+            Color::rgb(136, 17, 255));
+  // 10-10-10 in 32 bits: 512 of 1023 -> 127.6 -> 128, 1023 -> 255, 1 -> 0.25 -> 0.
+  const std::uint32_t v = 512u << 20 | 1023u << 10 | 1u;
+  EXPECT_EQ(
+      ReadBmp(encoded(32, 3, 1, 1, {}, {0x3FF00000, 0x000FFC00, 0x000003FF},
+                      {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
+                       static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24)}))
+          .pixel(0, 0),
+      Color::rgb(128, 255, 0));
+  // A full 32-bit mask does not overflow.
+  EXPECT_EQ(
+      ReadBmp(encoded(32, 3, 1, 1, {}, {0xFFFFFFFF, 0, 0}, {0xFF, 0xFF, 0xFF, 0xFF})).pixel(0, 0),
+      Color::rgb(255, 0, 0));
 }
 
 TEST(Bmp, ReadingStopsAtTheFileSize) {
@@ -219,7 +368,8 @@ TEST(Bmp, FuzzerFindingsAreReadSafely) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);
-    const std::string path = std::string(KAVRO_SOURCE_DIR) + "/tests/ui/graphics/fixtures/" + c.file;
+    const std::string path =
+        std::string(KAVRO_SOURCE_DIR) + "/tests/ui/graphics/fixtures/" + c.file;
     if (c.readable) {
       EXPECT_NO_THROW(ReadBmpFile(path));
     } else {
