@@ -46,6 +46,12 @@ bool Action::execute() {
   return true;
 }
 
+bool Action::update() {
+  if (!onUpdate) return false;
+  onUpdate(*this);
+  return true;
+}
+
 MenuItem::~MenuItem() {
   if (action_) setAction(nullptr);
   destroyComponents();
@@ -117,6 +123,13 @@ void MenuItem::setAction(Action* a) {
     action_->clients_.push_back(this);
     syncFromAction();
   }
+}
+
+void MenuItem::updateFromAction() {
+  if (!action_) return;
+  action_->update();
+  // The handler may have unlinked the item.
+  syncFromAction();
 }
 
 void MenuItem::syncFromAction() {
