@@ -55,6 +55,13 @@ bool Action::update() {
 MenuItem::~MenuItem() {
   if (action_) setAction(nullptr);
   destroyComponents();
+  // Off the parent's list while this is still a whole item: the owner's
+  // removal notice comes only from the base part's destructor.
+  if (parent_) {
+    auto& siblings = parent_->items_;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    parent_ = nullptr;
+  }
 }
 
 void MenuItem::setChecked(bool on) {

@@ -63,6 +63,10 @@ bool IsButtonPress(unsigned id) {
          ClosesMenus(id);
 }
 
+// Whether the frame a token of was taken from still lives (a free function:
+// nothing of a freed frame may be touched to ask).
+bool Alive(const std::weak_ptr<bool>& token) { return !token.expired() && *token.lock(); }
+
 bool IsSkinMessage(unsigned id) {
   return id == SkinChanging || id == SkinChanged || id == SkinChangedMdi ||
          id == SkinStringsChanged || id == MenuClosed;
@@ -488,10 +492,10 @@ void TbsFormFrame::popupButtonMenu(TbsSkinButtonObject& button) {
     popup->PopupItemsAt(*button.menu, anchor, button.popupUp);
   } else {
     EnterMenuMode();
-    if (!alive(token)) return;
+    if (!Alive(token)) return;
     menu_->ShowMenu(nullptr, MenusSkin(), button.popupUp, *button.menu, anchor, 0);
   }
-  if (!alive(token)) return;
+  if (!Alive(token)) return;
   // A menu with nothing to show holds no button down and no menu mode.
   if (!menu_->Visible()) LeaveMenuMode();
 }
@@ -568,9 +572,9 @@ void TbsFormFrame::ShowSystemMenu(const gfx::Rect& anchor) {
   // A fading menu processes pending events, which may free the window.
   const std::weak_ptr<bool> token = alive_;
   EnterMenuMode();
-  if (!alive(token)) return;
+  if (!Alive(token)) return;
   menu_->ShowMenu(nullptr, MenusSkin(), false, systemMenuItems(), anchor, 0);
-  if (!alive(token)) return;
+  if (!Alive(token)) return;
   if (!menu_->Visible()) LeaveMenuMode();
 }
 
@@ -1068,7 +1072,7 @@ void TbsFormFrame::fadeIn() {
     // The pending events may close and free the window, or this frame.
     const std::weak_ptr<bool> token = alive_;
     ui::Application::instance().processMessages();
-    if (!alive(token)) return;
+    if (!Alive(token)) return;
     for (int a = kFadeStep;; a += kFadeStep) {
       form_->setAlpha(std::min(a, target));
       if (a >= target) break;

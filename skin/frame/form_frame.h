@@ -231,7 +231,6 @@ class TbsFormFrame : public ui::Component,
   void componentRemoved(DataComponent& component) override;
   // Stops hearing of data's removal unless the frame still uses it.
   void releaseSkinData(TbsSkinData* data);
-  bool alive(const std::weak_ptr<bool>& token) const { return !token.expired() && *token.lock(); }
 
   bool borderless() const { return form_->borderStyle() == ui::BorderStyle::bsNone; }
   gfx::Size pictureSize() const;
