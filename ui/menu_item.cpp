@@ -46,9 +46,22 @@ bool Action::execute() {
   return true;
 }
 
+bool Action::update() {
+  if (!onUpdate) return false;
+  onUpdate(*this);
+  return true;
+}
+
 MenuItem::~MenuItem() {
   if (action_) setAction(nullptr);
   destroyComponents();
+  // Off the parent's list while this is still a whole item: the owner's
+  // removal notice comes only from the base part's destructor.
+  if (parent_) {
+    auto& siblings = parent_->items_;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    parent_ = nullptr;
+  }
 }
 
 void MenuItem::setChecked(bool on) {
@@ -117,6 +130,13 @@ void MenuItem::setAction(Action* a) {
     action_->clients_.push_back(this);
     syncFromAction();
   }
+}
+
+void MenuItem::updateFromAction() {
+  if (!action_) return;
+  action_->update();
+  // The handler may have unlinked the item.
+  syncFromAction();
 }
 
 void MenuItem::syncFromAction() {

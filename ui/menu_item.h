@@ -38,8 +38,13 @@ class Action : public Component {
   void setShortCut(ShortCut sc);
   // Runs onExecute; false when the action is disabled or has no handler.
   bool execute();
+  // The update step: runs onUpdate, which sets the action's caption and
+  // state for the moment (run before an item linked to it is shown);
+  // false when there is no handler.
+  bool update();
 
   std::function<void(Action&)> onExecute;
+  std::function<void(Action&)> onUpdate;
 
  private:
   friend class MenuItem;
@@ -102,6 +107,9 @@ class MenuItem : public Component {
   // The action the item follows (caption, state, handler).
   Action* action() const { return action_; }
   void setAction(Action* a);
+  // Before the item is shown: runs its action's update step and takes the
+  // action's caption and state as they are now. Nothing without an action.
+  void updateFromAction();
 
   // Runs the click action: onClick, else the action.
   virtual void click();

@@ -347,7 +347,13 @@ void MessageTranslator::paintFrame(ControlWidget& w, Form& f) {
 bool MessageTranslator::translate(ControlWidget& w, QEvent* e) {
   Control& c = *w.control();
   const ControlWidget::Role role = w.role();
-  Form* form = role == ControlWidget::Role::Control ? nullptr : static_cast<Form*>(&c);
+  Form* form = nullptr;
+  if (role != ControlWidget::Role::Control) {
+    // The window's own widgets report events (attribute changes) while the
+    // form is still being built: only a whole form hears of them.
+    form = dynamic_cast<Form*>(&c);
+    if (form == nullptr) return false;
+  }
   Application& app = Application::instance();
   const QEvent::Type t = e->type();
 

@@ -63,6 +63,10 @@ bool IsButtonPress(unsigned id) {
          ClosesMenus(id);
 }
 
+// Whether the frame a token of was taken from still lives (a free function:
+// nothing of a freed frame may be touched to ask).
+bool Alive(const std::weak_ptr<bool>& token) { return !token.expired() && *token.lock(); }
+
 bool IsSkinMessage(unsigned id) {
   return id == SkinChanging || id == SkinChanged || id == SkinChangedMdi ||
          id == SkinStringsChanged || id == MenuClosed;
@@ -93,6 +97,7 @@ TbsFormFrame::~TbsFormFrame() {
   menuFilter_ = 0;
   releaseTrayIcon();
   if (skinData_ != nullptr) skinData_->removeRemovalListener(this);
+  if (menusSkinData_ != nullptr) menusSkinData_->removeRemovalListener(this);
   if (form_ != nullptr) {
     for (int id : {kHoverTimer, kMorphTimer, kAnimationTimer, kFadeTimer}) form_->killTimer(id);
     form_->removeHook(this);
@@ -124,19 +129,34 @@ void TbsFormFrame::hideObjectHint() {
 }
 
 void TbsFormFrame::componentRemoved(DataComponent& component) {
+  if (&component == menusSkinData_) menusSkinData_ = nullptr;
   if (&component == skinData_) {
     skinData_ = nullptr;
     ApplySkinData();
   }
-  if (&component == menusSkinData_) menusSkinData_ = nullptr;
+}
+
+void TbsFormFrame::releaseSkinData(TbsSkinData* data) {
+  // One skin may serve as the frame's and as the menus' skin.
+  if (data != nullptr && data != skinData_ && data != menusSkinData_) {
+    data->removeRemovalListener(this);
+  }
 }
 
 void TbsFormFrame::setSkinData(TbsSkinData* data) {
-  if (skinData_ != nullptr && skinData_ != data) skinData_->removeRemovalListener(this);
+  TbsSkinData* old = skinData_;
   skinData_ = data;
+  releaseSkinData(old);
   if (skinData_ != nullptr) skinData_->addRemovalListener(this);
   trayMenu_->setSkinData(data);
   ApplySkinData();
+}
+
+void TbsFormFrame::setMenusSkinData(TbsSkinData* data) {
+  TbsSkinData* old = menusSkinData_;
+  menusSkinData_ = data;
+  releaseSkinData(old);
+  if (menusSkinData_ != nullptr) menusSkinData_->addRemovalListener(this);
 }
 
 void TbsFormFrame::setBorderIcons(TbsBorderIcons icons) {
@@ -466,12 +486,16 @@ void TbsFormFrame::popupButtonMenu(TbsSkinButtonObject& button) {
                          form_->top() + r.bottom};
   const ui::MenuItem* root = button.menu;
   while (root->parentItem() != nullptr) root = root->parentItem();
+  // A fading menu processes pending events, which may free the window.
+  const std::weak_ptr<bool> token = alive_;
   if (auto* popup = dynamic_cast<TbsSkinPopupMenu*>(root->owner())) {
     popup->PopupItemsAt(*button.menu, anchor, button.popupUp);
   } else {
     EnterMenuMode();
+    if (!Alive(token)) return;
     menu_->ShowMenu(nullptr, MenusSkin(), button.popupUp, *button.menu, anchor, 0);
   }
+  if (!Alive(token)) return;
   // A menu with nothing to show holds no button down and no menu mode.
   if (!menu_->Visible()) LeaveMenuMode();
 }
@@ -545,8 +569,12 @@ ui::MenuItem& TbsFormFrame::systemMenuItems() {
 void TbsFormFrame::ShowSystemMenu(const gfx::Rect& anchor) {
   if (menuOpen()) menu_->CloseAllMenus();
   rebuildSystemMenu();
+  // A fading menu processes pending events, which may free the window.
+  const std::weak_ptr<bool> token = alive_;
   EnterMenuMode();
+  if (!Alive(token)) return;
   menu_->ShowMenu(nullptr, MenusSkin(), false, systemMenuItems(), anchor, 0);
+  if (!Alive(token)) return;
   if (!menu_->Visible()) LeaveMenuMode();
 }
 
@@ -998,6 +1026,11 @@ void TbsFormFrame::hoverTick() {
     form_->killTimer(kHoverTimer);
     return;
   }
+  if (borderless()) {
+    // The whole window is client area: no frame object to hover.
+    if (tracker_.HotObject != -1) tracker_.TrackHover(objects_, {-1, -1}, true, *this);
+    return;
+  }
   const gfx::Point c = ui::CursorPos();
   const gfx::Point p{c.x - form_->left(), c.y - form_->top()};
   const gfx::Rect client = hasSkin_ ? placed_.clientArea : form_->clientAreaInWindow();
@@ -1036,7 +1069,10 @@ void TbsFormFrame::fadeIn() {
   if (!alphaBlend_ && !AlphaBlendAnimation) return;
   const int target = (AlphaBlendAnimation && !alphaBlend_) ? 255 : alphaBlendValue_;
   if (AlphaBlendAnimation) {
+    // The pending events may close and free the window, or this frame.
+    const std::weak_ptr<bool> token = alive_;
     ui::Application::instance().processMessages();
+    if (!Alive(token)) return;
     for (int a = kFadeStep;; a += kFadeStep) {
       form_->setAlpha(std::min(a, target));
       if (a >= target) break;
@@ -1078,8 +1114,13 @@ void TbsFormFrame::nonClientPress(const ui::Message& m, PointerButton button, bo
 // --- skin changes ----------------------------------------------------------
 
 void TbsFormFrame::notifyControls(bool before, TbsSkinData* sender) {
+  // A control may add or free controls and components while it changes its
+  // skin: the lists are walked as they were, passing over what went since.
   const std::function<void(ui::WinControl&)> walk = [&](ui::WinControl& parent) {
-    for (ui::Control* c : parent.controls()) {
+    const std::vector<ui::Control*> controls = parent.controls();
+    for (ui::Control* c : controls) {
+      const auto& now = parent.controls();
+      if (std::find(now.begin(), now.end(), c) == now.end()) continue;
       if (auto* r = dynamic_cast<SkinChangeReceiver*>(c)) {
         if (sender == nullptr || r->receiverSkinData() == sender) {
           if (before) {
@@ -1089,11 +1130,16 @@ void TbsFormFrame::notifyControls(bool before, TbsSkinData* sender) {
           }
         }
       }
+      // The change may have freed the control itself.
+      if (std::find(now.begin(), now.end(), c) == now.end()) continue;
       if (auto* w = dynamic_cast<ui::WinControl*>(c)) walk(*w);
     }
   };
   walk(*form_);
-  for (ui::Component* c : form_->components()) {
+  const std::vector<ui::Component*> components = form_->components();
+  for (ui::Component* c : components) {
+    const auto& now = form_->components();
+    if (std::find(now.begin(), now.end(), c) == now.end()) continue;
     if (auto* s = dynamic_cast<TbsSkinComponent*>(c)) {
       if (before) {
         s->BeforeChangeSkinData();
@@ -1181,6 +1227,8 @@ void TbsFormFrame::hookMessage(ui::Message& m) {
       return;
     }
     case WM_NCHITTEST:
+      // A borderless window has no frame: the form answers (all client).
+      if (borderless()) break;
       m.result = hitTest(toWindow(m.lparam));
       if (m.result == HTOBJECT && !form_->timerRunning(kHoverTimer)) {
         tracker_.TrackHover(objects_, toWindow(m.lparam), IsFormActive(), *this);

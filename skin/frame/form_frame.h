@@ -62,7 +62,7 @@ class TbsFormFrame : public ui::Component,
   TbsSkinData* SkinData() const { return skinData_; }
   void setSkinData(TbsSkinData* data);
   TbsSkinData* MenusSkinData() const { return menusSkinData_; }
-  void setMenusSkinData(TbsSkinData* data) { menusSkinData_ = data; }
+  void setMenusSkinData(TbsSkinData* data);
 
   int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
   int ClientWidth = 0, ClientHeight = 0;
@@ -229,6 +229,8 @@ class TbsFormFrame : public ui::Component,
   void hideObjectHint() override;
   // RemovalListener
   void componentRemoved(DataComponent& component) override;
+  // Stops hearing of data's removal unless the frame still uses it.
+  void releaseSkinData(TbsSkinData* data);
 
   bool borderless() const { return form_->borderStyle() == ui::BorderStyle::bsNone; }
   gfx::Size pictureSize() const;

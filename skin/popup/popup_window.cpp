@@ -76,6 +76,12 @@ bool TbsSkinPopupWindow::Open(const gfx::Rect& anchor, ui::MenuItem& items, bool
   if (!itemLook_ && skin_ != nullptr && skin_->ResourceStrData() != nullptr)
     font_.charset = skin_->ResourceStrData()->CharSet();
 
+  // Items linked to actions show the actions' state of this moment. An
+  // update step may add or remove items: they are taken by position.
+  for (int i = std::max(startIndex, 0); i < items.count(); ++i) {
+    if (ui::MenuItem* mi = items.item(i)) mi->updateFromAction();
+  }
+
   items_.clear();
   levelItems_.clear();
   gfx::Bitmap probe(1, 1);
@@ -137,14 +143,9 @@ bool TbsSkinPopupWindow::Open(const gfx::Rect& anchor, ui::MenuItem& items, bool
   const int value = std::clamp(menu_->AlphaBlendValue, 0, 255);
   if (layered && menu_->AlphaBlend) setAlpha(fade ? 0 : value);
   show();
-  fadeSteps_.clear();
   if (fade) {
-    for (int a = kFadeStep; a < value; a += kFadeStep) {
-      setAlpha(a);
-      fadeSteps_.push_back(a);
-    }
+    for (int a = kFadeStep; a < value; a += kFadeStep) setAlpha(a);
     setAlpha(value);
-    fadeSteps_.push_back(value);
   }
 
   startPointerTimer();

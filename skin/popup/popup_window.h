@@ -50,8 +50,6 @@ class TbsSkinPopupWindow : public ui::WinControl {
   bool ScrollLimited() const { return scrollLimited_; }
   int ScrollDirection() const { return scrollDirection_; }
   bool morphRunning() const { return morphTimer_ != 0; }
-  // The opacities the last fade-in went through (empty when it did not fade).
-  const std::vector<int>& fadeSteps() const { return fadeSteps_; }
   // What the screen shows of the level.
   const gfx::Bitmap& image() const { return buffer_; }
   gfx::Rect upperMarkerRect() const;
@@ -118,7 +116,6 @@ class TbsSkinPopupWindow : public ui::WinControl {
   ui::Scheduler::Id scrollTimer_ = 0;
   ui::Scheduler::Id morphTimer_ = 0;
   bool retired_ = false;
-  std::vector<int> fadeSteps_;
   gfx::Bitmap buffer_;
 };
 

@@ -129,6 +129,11 @@ void TbsSkinHintWindow::paint(gfx::Canvas& canvas) {
 
 // --- TbsSkinHint -----------------------------------------------------------
 
+void TbsSkinHint::HintRouting::operator()(std::string& text, bool& canShow,
+                                          ui::HintInfo& info) const {
+  if (hint->OnShowHint) hint->OnShowHint(text, canShow, info);
+}
+
 TbsSkinHint::TbsSkinHint(ui::Component* owner, ui::Scheduler* scheduler)
     : ui::Component(owner),
       textWindow_(std::make_unique<TbsSkinHintWindow>()),
@@ -141,18 +146,23 @@ TbsSkinHint::TbsSkinHint(ui::Component* owner, ui::Scheduler* scheduler)
   const bool on = app.showHint();
   app.setShowHint(!on);
   app.setShowHint(on);
-  app.onShowHint = [this](std::string& text, bool& canShow, ui::HintInfo& info) {
-    if (OnShowHint) OnShowHint(text, canShow, info);
-  };
+  routeHints();
   app.setHintShortPause(kShortHintPause);
 }
 
 TbsSkinHint::~TbsSkinHint() {
   if (timer_ != 0) scheduler_->cancel(timer_);
   if (skinData_ != nullptr) skinData_->removeRemovalListener(this);
-  // The routing must not outlive this component.
-  ui::Application::instance().onShowHint = nullptr;
+  // The routing must not outlive this component; a newer component's (or
+  // the application's own) stays.
+  std::function<void(std::string&, bool&, ui::HintInfo&)>& routing =
+      ui::Application::instance().onShowHint;
+  if (const auto* r = routing.target<HintRouting>(); r != nullptr && r->hint == this) {
+    routing = nullptr;
+  }
 }
+
+void TbsSkinHint::routeHints() { ui::Application::instance().onShowHint = HintRouting{this}; }
 
 void TbsSkinHint::componentRemoved(DataComponent& component) {
   if (&component == skinData_) skinData_ = nullptr;
@@ -174,10 +184,7 @@ void TbsSkinHint::setActive(bool on) {
       }
     }
   }
-  ui::Application::instance().onShowHint = [this](std::string& text, bool& canShow,
-                                                  ui::HintInfo& info) {
-    if (OnShowHint) OnShowHint(text, canShow, info);
-  };
+  routeHints();
 }
 
 TbsSkinHint* TbsSkinHint::FindActiveSkinHint() {

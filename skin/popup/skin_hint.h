@@ -83,8 +83,15 @@ class TbsSkinHint : public ui::Component, private RemovalListener {
   static constexpr int kPointerShapeDepth = 32;
 
  private:
+  // The application's hint routing as this component installs it: known by
+  // its type, so that only this component's own routing is taken away.
+  struct HintRouting {
+    TbsSkinHint* hint;
+    void operator()(std::string& text, bool& canShow, ui::HintInfo& info) const;
+  };
   void componentRemoved(DataComponent& component) override;
   void presentTextHint();
+  void routeHints();
 
   TbsSkinData* skinData_ = nullptr;
   bool active_ = true;

@@ -257,7 +257,10 @@ void TbsSkinMenu::ShowMenu(ui::Control* control, TbsSkinData* skinData, bool up,
   setSkinData(skinData);
   if (items.count() > 0 && startIndex >= 0 && startIndex < items.count()) {
     visible_ = true;
-    if (!OpenLevel(anchor, items, up, false, startIndex)) {
+    const std::weak_ptr<bool> alive = alive_;
+    const bool opened = OpenLevel(anchor, items, up, false, startIndex);
+    if (alive.expired() || !*alive.lock()) return;
+    if (!opened) {
       // Nothing of the menu is visible: the sequence ends before it began.
       visible_ = false;
       setOpeningControl(nullptr);

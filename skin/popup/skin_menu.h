@@ -140,6 +140,10 @@ class TbsSkinMenu : public ui::Component, private RemovalListener {
   void KeyDown(int key);
 
   int levelOf(const TbsSkinPopupWindow& window) const;
+  // Cleared when the engine goes: who shows a menu checks it afterwards,
+  // since a fading first level processes pending events, which may free
+  // the window and the engine with it.
+  std::weak_ptr<bool> aliveToken() const { return alive_; }
   TbsSkinPopupWindow* deepestLevel() const {
     return stack_.empty() ? nullptr : stack_.back().get();
   }

@@ -51,9 +51,16 @@ bool TbsSkinPopupMenu::show(ui::Control* control, ui::MenuItem& items, const gfx
   TbsSkinData* skin = skinData_ != nullptr ? skinData_ : host->MenusSkin();
   if (needSkin && skin == nullptr) return false;
   TbsSkinMenu& engine = host->SkinMenu();
+  // The host's events and a fading first level may free the window, and
+  // the engine and its host with it.
+  const std::weak_ptr<bool> alive = engine.aliveToken();
+  const auto gone = [&alive] { return alive.expired() || !*alive.lock(); };
   if (engine.Visible()) host->LeaveMenuMode();
+  if (gone()) return false;
   host->EnterMenuMode();
+  if (gone()) return false;
   engine.ShowMenu(control, skin, up, items, anchor, 0);
+  if (gone()) return false;
   // A menu with nothing to show leaves no menu mode behind.
   if (!engine.Visible()) host->LeaveMenuMode();
   return engine.Visible();

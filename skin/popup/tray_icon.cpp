@@ -38,11 +38,11 @@ std::string FirstCharacters(const std::string& text, std::size_t count) {
   return text;
 }
 
-// The first item of the menu, in menu order, marked as the default one.
+// The first item of the menu's top level marked as the default one; the
+// default items of sub-menus are theirs, not the icon's.
 ui::MenuItem* FirstDefault(const ui::MenuItem& parent) {
   for (ui::MenuItem* item : parent.items()) {
     if (item->isDefault()) return item;
-    if (ui::MenuItem* inner = FirstDefault(*item)) return inner;
   }
   return nullptr;
 }
@@ -221,6 +221,7 @@ TbsTrayIcon::TbsTrayIcon(ui::Component* owner, ui::Scheduler* clock,
 }
 
 TbsTrayIcon::~TbsTrayIcon() {
+  *alive_ = false;
   for (int* id : {&loadedCall_, &cycleTimer_, &clickTimer_}) {
     if (*id != 0) clock_->cancel(*id);
     *id = 0;
@@ -463,8 +464,11 @@ void TbsTrayIcon::clickDefaultItem() {
 void TbsTrayIcon::openPopupMenu() {
   if (popupMenu_ == nullptr || !popupMenu_->autoPopup) return;
   const gfx::Point p = area_->pointerPos();
+  const std::weak_ptr<bool> token = alive_;
   ui::Application::instance().processMessages();
-  // Handlers run by the processing may have taken the menu away.
+  // Handlers run by the processing may have freed the icon (with the window
+  // that owns it) or taken the menu away.
+  if (token.expired() || !*token.lock()) return;
   if (popupMenu_ == nullptr) return;
   if (ui::Form* form = ownerForm(); form != nullptr && form->visible()) form->activate();
   popupMenu_->popupComponent = this;

@@ -183,6 +183,9 @@ class TbsTrayIcon : public ui::Component, private ui::MessageHook {
   TrayClickTracker clicks_;
   int minimizeListener_ = 0;
   std::vector<ui::Form*> hiddenForms_;  // hidden by HideMainWindow
+  // Cleared when the icon goes: events processed before its menu opens may
+  // free it.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace skin

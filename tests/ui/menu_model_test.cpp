@@ -1,6 +1,8 @@
 // The menu model, actions and image lists.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "ui/image_list.h"
 #include "ui/keys.h"
 #include "ui/menu_item.h"
@@ -77,6 +79,36 @@ TEST(MenuModel, ActionsDriveItemsAndClicks) {
   item.click();
   EXPECT_EQ(own, 1);
   EXPECT_EQ(executed, 1);
+}
+
+TEST(MenuModel, AnItemRunsItsActionsUpdateStepAndTakesItsStateOfTheMoment) {
+  ui::Action act;
+  int updates = 0;
+  act.onUpdate = [&](ui::Action& a) {
+    ++updates;
+    a.setCaption("Close class " + std::to_string(updates));
+    a.setChecked(updates % 2 == 1);
+  };
+  ui::MenuItem item;
+  ui::MenuItem plain;
+  plain.setCaption("plain");
+  plain.updateFromAction();  // no action: nothing changes
+  EXPECT_EQ(plain.caption(), "plain");
+  item.setAction(&act);
+  EXPECT_EQ(updates, 0);   // linking alone runs no update
+  item.setEnabled(false);  // changed by hand since
+  item.updateFromAction();
+  EXPECT_EQ(updates, 1);
+  EXPECT_EQ(item.caption(), "Close class 1");
+  EXPECT_TRUE(item.checked());
+  EXPECT_TRUE(item.enabled());
+  item.updateFromAction();
+  EXPECT_EQ(item.caption(), "Close class 2");
+  EXPECT_FALSE(item.checked());
+  // Without a handler the update step reports so.
+  ui::Action idle;
+  EXPECT_FALSE(idle.update());
+  EXPECT_TRUE(act.update());
 }
 
 TEST(MenuModel, PopupMenuForgetsAFreedImageList) {

@@ -251,15 +251,82 @@ TEST_F(SkinnedForm, AppliesTheSkinAndFollowsASwitchWhileAButtonIsHeld) {
   EXPECT_FALSE(form_->frameImage().empty());
 }
 
+// The number n for which the frame showing n letters W and "..." looks
+// exactly like the frame showing caption, or -1.
+int EllipsisLength(ui::Form& form, const std::string& caption) {
+  form.setCaption(caption);
+  const gfx::Bitmap shown = form.frameImage();
+  for (int n = 0; n <= 300; ++n) {
+    form.setCaption(std::string(static_cast<std::size_t>(n), 'W') + "...");
+    if (form.frameImage() == shown) return n;
+  }
+  return -1;
+}
+
 TEST_F(SkinnedForm, AVeryLongCaptionEndsInAnEllipsisWithoutHolding) {
   data_.setCompressedStoredSkin(&stored_[0]);
   frame_->setSkinData(&data_);
+  ASSERT_TRUE(frame_->HasSkin());
+  // What the frame shows of 10000 letters is a beginning of them ending in
+  // "...", as wide as the caption allows: with one letter more the text no
+  // longer fits and is shortened to the same picture.
   form_->setCaption(std::string(10000, 'W'));
-  EXPECT_FALSE(form_->frameImage().empty());
+  const gfx::Bitmap shown = form_->frameImage();
+  const int skinned = EllipsisLength(*form_, std::string(10000, 'W'));
+  EXPECT_GT(skinned, 0);
+  form_->setCaption(std::string(static_cast<std::size_t>(skinned + 1), 'W') + "...");
+  EXPECT_TRUE(form_->frameImage() == shown);
+  // A short caption is shown as it is, without dots.
+  EXPECT_EQ(EllipsisLength(*form_, "WW"), -1);
+
   frame_->setSkinData(nullptr);  // the default frame too
   EXPECT_FALSE(frame_->HasSkin());
   EXPECT_FALSE(form_->hasRegion());
-  EXPECT_FALSE(form_->frameImage().empty());
+  EXPECT_GT(EllipsisLength(*form_, std::string(10000, 'W')), 0);
+}
+
+TEST_F(SkinnedForm, ABorderlessFormHasNoFrameObjectsToHover) {
+  data_.setCompressedStoredSkin(&stored_[0]);
+  frame_->setSkinData(&data_);
+  ASSERT_TRUE(frame_->HasSkin());
+  const gfx::Point close = centreOf("closebutton");  // where the frame would have it
+  form_->setBorderStyle(ui::BorderStyle::bsNone);
+  showActive(form_);
+  // The whole window is client area: the pointer there lights no object.
+  EXPECT_EQ(hit(close.x, close.y), ui::HTCLIENT);
+  EXPECT_EQ(hit(2, 2), ui::HTCLIENT);
+  QCursor::setPos(form_->left() + close.x, form_->top() + close.y);
+  form_->perform(ui::WM_TIMER, TbsFormFrame::kHoverTimer);
+  QTest::qWait(120);  // further hover ticks
+  form_->perform(ui::WM_TIMER, TbsFormFrame::kHoverTimer);
+  EXPECT_EQ(frame_->pointer().HotObject, -1);
+  for (const auto& o : frame_->FrameObjects()) EXPECT_FALSE(o->MouseInside) << o->IDName;
+}
+
+TEST_F(FramedForm, ADestroyedMenuSkinIsLetGo) {
+  auto* menus = new skin::TbsSkinData();
+  frame_->setMenusSkinData(menus);
+  EXPECT_EQ(frame_->MenusSkin(), menus);
+  delete menus;
+  EXPECT_EQ(frame_->MenusSkinData(), nullptr);
+  EXPECT_EQ(frame_->MenusSkin(), nullptr);
+
+  // One skin for both: letting go of it as the frame's skin keeps it
+  // watched as the menu skin, and the other way round.
+  for (const bool frameSkinGoesFirst : {true, false}) {
+    auto* both = new skin::TbsSkinData();
+    frame_->setSkinData(both);
+    frame_->setMenusSkinData(both);
+    if (frameSkinGoesFirst) {
+      frame_->setSkinData(nullptr);
+    } else {
+      frame_->setMenusSkinData(nullptr);
+    }
+    delete both;
+    EXPECT_EQ(frame_->MenusSkinData(), nullptr);
+    EXPECT_EQ(frame_->SkinData(), nullptr);
+    EXPECT_EQ(frame_->MenusSkin(), nullptr);
+  }
 }
 
 TEST_F(FramedForm, CaptionButtonHintsGoThroughTheSkinnedHint) {

@@ -40,6 +40,31 @@ TEST_F(HintTest, OnlyAnActiveComponentOfTheMainFormGovernsHints) {
   EXPECT_FALSE(w.visible());
 }
 
+TEST_F(HintTest, DestroyingAnOlderComponentKeepsTheNewerOnesHintRouting) {
+  ui::Application& app = ui::Application::instance();
+  int heard = 0;
+  auto* newer = new skin::TbsSkinHint(main_, &clock_);
+  newer->OnShowHint = [&heard](std::string&, bool&, ui::HintInfo&) { ++heard; };
+  delete hint_;
+  hint_ = nullptr;
+  ASSERT_TRUE(app.onShowHint);
+  std::string text = "a";
+  bool canShow = true;
+  ui::HintInfo info;
+  app.onShowHint(text, canShow, info);
+  EXPECT_EQ(heard, 1);
+  // Its own routing goes with it; the application's own handler stays.
+  delete newer;
+  EXPECT_FALSE(app.onShowHint);
+  auto* third = new skin::TbsSkinHint(main_, &clock_);
+  app.onShowHint = [&heard](std::string&, bool&, ui::HintInfo&) { heard += 10; };
+  delete third;
+  ASSERT_TRUE(app.onShowHint);
+  app.onShowHint(text, canShow, info);
+  EXPECT_EQ(heard, 11);
+  app.onShowHint = nullptr;
+}
+
 TEST_F(HintTest, ThePlainLookIsTheTextPlusTwoPixelsAroundInTheTooltipColour) {
   hint_->DefaultFont.color = gfx::kRed;  // never used
   skin::TbsSkinHintWindow w;

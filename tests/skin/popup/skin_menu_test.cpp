@@ -9,6 +9,11 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
+#include <QWindow>
+#include <map>
 
 #include "skin/data/package_stream.h"
 #include "skin/data/zlib_streams.h"
@@ -431,28 +436,105 @@ TEST_F(MenuTest, ANewMenuOverAnOpenOneEndsTheOldSequenceAndKeepsItsOwnOpener) {
   EXPECT_EQ(log_, (std::vector<std::string>{"opener:closed", "owner:closed", "opener:executed"}));
 }
 
+// The opacities the platform windows of shown top-level widgets are given:
+// the one they show with, then each change, in order.
+class OpacityRecorder : public QObject {
+ public:
+  OpacityRecorder() { QCoreApplication::instance()->installEventFilter(this); }
+  ~OpacityRecorder() override { QCoreApplication::instance()->removeEventFilter(this); }
+  int atShow(const ui::Control& c) const {
+    const auto it = atShow_.find(c.widget());
+    return it == atShow_.end() ? -1 : it->second;
+  }
+  std::vector<int> changes(const ui::Control& c) const {
+    const auto it = changes_.find(c.widget());
+    return it == changes_.end() ? std::vector<int>{} : it->second;
+  }
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override {
+    auto* w = qobject_cast<QWidget*>(o);
+    if (e->type() != QEvent::Show || w == nullptr || !w->isWindow() || atShow_.count(w) != 0)
+      return false;
+    QWindow* window = w->windowHandle();
+    if (window == nullptr) return false;
+    atShow_[w] = qRound(window->opacity() * 255);
+    connect(window, &QWindow::opacityChanged, this,
+            [this, w](qreal opacity) { changes_[w].push_back(qRound(opacity * 255)); });
+    return false;
+  }
+
+ private:
+  std::map<const QWidget*, int> atShow_;
+  std::map<const QWidget*, std::vector<int>> changes_;
+};
+
 TEST_F(MenuTest, OnlyTheFirstLevelFadesInInStepsOfThree) {
   ui::MenuItem* more = Add(popup_.items(), "More");
   AddNumbered(*more, 2);
   menu_.AlphaBlend = menu_.AlphaBlendAnimation = true;
   menu_.AlphaBlendValue = 100;
   ui::SetLayeredWindowsAvailable(true);
+  {
+    OpacityRecorder given;
+    show(popup_.items(), {100, 100, 100, 100});
+    // Shown fully transparent, then raised 3, 6, ... 99 and to 100, one step
+    // after the other: the menu's clock never moved.
+    EXPECT_EQ(clock_.now(), 0);
+    std::vector<int> steps;
+    for (int a = 3; a < 100; a += 3) steps.push_back(a);
+    steps.push_back(100);
+    EXPECT_EQ(given.atShow(level(0)), 0);
+    EXPECT_EQ(given.changes(level(0)), steps);
+    // The sub-menu shows at the value at once.
+    menu_.KeyDown(ui::VK_RIGHT);
+    ASSERT_EQ(levels(), 2);
+    EXPECT_EQ(given.atShow(level(1)), 100);
+    EXPECT_TRUE(given.changes(level(1)).empty());
+  }
+  {
+    // Without layered windows nothing is translucent.
+    ui::SetLayeredWindowsAvailable(false);
+    OpacityRecorder given;
+    show(popup_.items(), {100, 100, 100, 100});
+    EXPECT_EQ(given.atShow(level(0)), 255);
+    EXPECT_TRUE(given.changes(level(0)).empty());
+  }
+}
+
+TEST_F(MenuTest, ItemsLinkedToActionsShowTheActionsStateOfTheMomentTheirLevelOpens) {
+  ui::Action first, sub;
+  int firstUpdates = 0, subUpdates = 0;
+  first.setCaption("Old");
+  first.onUpdate = [&firstUpdates](ui::Action& a) {
+    ++firstUpdates;
+    a.setCaption("New");
+    a.setEnabled(false);
+  };
+  sub.onUpdate = [&subUpdates](ui::Action& a) {
+    ++subUpdates;
+    a.setChecked(true);
+  };
+  ui::MenuItem* linked = Add(popup_.items(), "");
+  linked->setAction(&first);
+  linked->setEnabled(true);  // changed by hand since: the action's state counts
+  ui::MenuItem* more = Add(popup_.items(), "More");
+  Add(*more, "Plain");
+  Add(*more, "")->setAction(&sub);
   show(popup_.items(), {100, 100, 100, 100});
-  std::vector<int> steps;
-  for (int a = 3; a < 100; a += 3) steps.push_back(a);
-  steps.push_back(100);
-  EXPECT_EQ(level(0).fadeSteps(), steps);
-  EXPECT_EQ(level(0).alpha(), 100);
+  ASSERT_EQ(levels(), 1);
+  EXPECT_EQ(firstUpdates, 1);
+  EXPECT_EQ(subUpdates, 0);  // its level is not open yet
+  ASSERT_NE(level(0).item(0)->menuItem(), nullptr);
+  EXPECT_EQ(level(0).item(0)->menuItem()->caption(), "New");
+  EXPECT_FALSE(level(0).item(0)->enabled());
+  // Disabled by its action, the item is passed over by the opening selection.
+  EXPECT_EQ(level(0).SelectedItem(), 1);
   menu_.KeyDown(ui::VK_RIGHT);
   ASSERT_EQ(levels(), 2);
-  EXPECT_TRUE(level(1).fadeSteps().empty());
-  EXPECT_EQ(level(1).alpha(), 100);
-
-  // Without layered windows nothing is translucent.
-  ui::SetLayeredWindowsAvailable(false);
-  show(popup_.items(), {100, 100, 100, 100});
-  EXPECT_TRUE(level(0).fadeSteps().empty());
-  EXPECT_EQ(level(0).alpha(), 255);
+  EXPECT_EQ(subUpdates, 1);
+  EXPECT_TRUE(level(1).item(1)->menuItem()->checked());
+  EXPECT_EQ(firstUpdates, 1);
 }
 
 TEST_F(MenuTest, MenusWithNothingToShowOpenNothing) {

@@ -116,6 +116,15 @@ TEST_F(Tray, PressesTellTheButtonTheKeysAndThePointerOnTheScreen) {
 TEST_F(Tray, TheMenuOpensAtThePointerAndADoubleClickRunsItsFirstDefaultItem) {
   auto* menu = new RecordingMenu();
   std::vector<int> clicked;
+  // A sub-menu before them holds a default item of its own: only the top
+  // level's default items count.
+  auto* sub = new ui::MenuItem();
+  sub->setCaption("sub");
+  auto* inner = new ui::MenuItem();
+  inner->setDefault(true);
+  inner->onClick = [&clicked](ui::MenuItem&) { clicked.push_back(0); };
+  sub->add(inner);
+  menu->items().add(sub);
   for (int i = 1; i <= 5; ++i) {
     auto* item = new ui::MenuItem();
     item->setCaption("item " + std::to_string(i));
