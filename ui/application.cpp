@@ -2,6 +2,7 @@
 #include "ui/application.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include <QApplication>
 #include <QEventLoop>
@@ -36,6 +37,25 @@ Application::Application() = default;
 void Application::setTitle(const std::string& title) {
   title_ = title;
   QApplication::setApplicationDisplayName(gfx::toQString(title));
+}
+
+void Application::handleException(std::exception_ptr e) {
+  if (exceptionHandler_) {
+    try {
+      exceptionHandler_(e);
+      return;
+    } catch (...) {
+      // The handler itself failed: fall back to the plain report below, so
+      // that nothing escapes into the event loop.
+    }
+  }
+  try {
+    std::rethrow_exception(e);
+  } catch (const std::exception& x) {
+    std::fprintf(stderr, "unhandled exception: %s\n", x.what());
+  } catch (...) {
+    std::fprintf(stderr, "unhandled exception of an unknown type\n");
+  }
 }
 
 void Application::formCreated(Form* f) {

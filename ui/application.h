@@ -3,6 +3,7 @@
 // the hint mechanism and the event loop.
 #pragma once
 
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -83,6 +84,14 @@ class Application {
   // The clock of the hint delays (nullptr: the event loop's timers).
   void setHintScheduler(Scheduler* scheduler);
 
+  // Where an exception goes that no window handled: the framework's event
+  // delivery catches whatever escapes a window procedure and hands it here,
+  // and the event loop goes on. Without a handler its text goes to the
+  // standard error stream.
+  using ExceptionHandler = std::function<void(std::exception_ptr)>;
+  void setExceptionHandler(ExceptionHandler handler) { exceptionHandler_ = std::move(handler); }
+  void handleException(std::exception_ptr e);
+
   // The event loop: run shows the main form and returns when terminate is
   // called (or the main form closes).
   int run();
@@ -110,6 +119,7 @@ class Application {
   void hideHintNow();
   void makeHintWindow();
 
+  ExceptionHandler exceptionHandler_;
   std::vector<std::pair<int, MessageFilter>> filters_;
   std::vector<std::pair<int, std::function<void()>>> minimizeListeners_;
   int nextFilter_ = 1;

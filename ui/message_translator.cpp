@@ -180,7 +180,17 @@ ControlWidget::ControlWidget(Control* control, Role role, QWidget* parent, Qt::W
     : QWidget(parent, flags), control_(control), role_(role) {}
 
 bool ControlWidget::event(QEvent* e) {
-  if (control_ && MessageTranslator::translate(*this, e)) return true;
+  if (control_) {
+    // The event loop boundary: an exception must not unwind through Qt, so
+    // whatever a procedure lets escape goes to the application's handler
+    // and the event counts as handled.
+    try {
+      if (MessageTranslator::translate(*this, e)) return true;
+    } catch (...) {
+      Application::instance().handleException(std::current_exception());
+      return true;
+    }
+  }
   return QWidget::event(e);
 }
 
