@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "mask_pictures.h"
 #include "skin/draw/control_geometry.h"
 
 namespace {
@@ -156,26 +157,10 @@ TEST(ControlGeometry, MapSkinRectOfStripSections) {
     EXPECT_EQ(skin::MapSkinRect(row.g, 50, 30, row.in), row.out) << row.name;
 }
 
-// A mask from rows of 'B' (black, inside) and '.'.
-gfx::Bitmap Mask(const std::vector<std::string>& rows) {
-  gfx::Bitmap b(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
-  for (int y = 0; y < b.height(); ++y)
-    for (int x = 0; x < b.width(); ++x)
-      b.setPixel(x, y,
-                 rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == 'B'
-                     ? gfx::kBlack
-                     : gfx::kWhite);
-  return b;
-}
+using masktest::Mask;
 
 std::vector<std::string> Picture(const gfx::Region& region, int w, int h) {
-  std::vector<std::string> rows;
-  for (int y = 0; y < h; ++y) {
-    std::string row;
-    for (int x = 0; x < w; ++x) row += region.contains({x, y}) ? 'B' : '.';
-    rows.push_back(row);
-  }
-  return rows;
+  return masktest::Picture(region, {0, 0, w, h});
 }
 
 // Rounded ends: the corner pixels are cut.

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "mask_pictures.h"
 #include "skin/draw/mask_region.h"
 
 namespace {
@@ -14,33 +15,13 @@ using gfx::Bitmap;
 using gfx::Rect;
 using skin::SkinImageGeometry;
 
-// A mask from rows of 'B' (black, inside) and '.' (white).
-Bitmap Mask(const std::vector<std::string>& rows) {
-  Bitmap b(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
-  for (int y = 0; y < b.height(); ++y)
-    for (int x = 0; x < b.width(); ++x)
-      b.setPixel(x, y,
-                 rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == 'B'
-                     ? gfx::kBlack
-                     : gfx::kWhite);
-  return b;
-}
+using masktest::Mask;
+using masktest::Picture;
 
 std::int32_t Field(const std::vector<std::uint8_t>& bytes, std::size_t at) {
   std::uint32_t v = 0;
   for (int i = 3; i >= 0; --i) v = (v << 8) | bytes[at + static_cast<std::size_t>(i)];
   return static_cast<std::int32_t>(v);
-}
-
-// Every pixel of the area that the region holds, as rows of 'B' and '.'.
-std::vector<std::string> Picture(const gfx::Region& region, const Rect& area) {
-  std::vector<std::string> rows;
-  for (int y = area.top; y < area.bottom; ++y) {
-    std::string row;
-    for (int x = area.left; x < area.right; ++x) row += region.contains({x, y}) ? 'B' : '.';
-    rows.push_back(row);
-  }
-  return rows;
 }
 
 TEST(MaskToRects, BlackRunsBecomeRectangles) {
