@@ -5,20 +5,22 @@
 
 #include "gallery.h"
 #include "skin/controls/skin_button.h"
+#include "skin/dialogs/select_directory_dialog.h"
 #include "skin/dialogs/skin_message.h"
 
 namespace {
 
 struct Dialogs {
   std::unique_ptr<skin::TbsSkinMessage> message;
+  std::unique_ptr<skin::TbsSkinSelectDirectoryDialog> folder;
 };
 Dialogs& State() {
   static Dialogs d;
   return d;
 }
 
-skin::TbsSkinButton* AddButton(ui::WinControl& box, const gallery::Context& ctx, const char* caption,
-                               int x, int y, std::function<void()> action) {
+skin::TbsSkinButton* AddButton(ui::WinControl& box, const gallery::Context& ctx,
+                               const char* caption, int x, int y, std::function<void()> action) {
   auto* b = new skin::TbsSkinButton(ctx.form);
   b->setParent(&box);
   b->setCaption(caption);
@@ -40,19 +42,29 @@ void Build(ui::WinControl& box, const gallery::Context& ctx) {
   };
   const auto info = open("班级已经进入，教师控制台正在打开。", TMsgDlgType::mtInformation,
                          skin::MessageButtons({skin::mbYes}));
-  const auto confirm =
-      open("确定退出吗？", TMsgDlgType::mtConfirmation, skin::MessageButtons({skin::mbYes, skin::mbNo}));
+  const auto confirm = open("确定退出吗？", TMsgDlgType::mtConfirmation,
+                            skin::MessageButtons({skin::mbYes, skin::mbNo}));
   AddButton(box, ctx, "信息", 8, 8, info);
   AddButton(box, ctx, "确认", 112, 8, confirm);
-  AddButton(box, ctx, "警告", 8, 40,
-            open("请输入服务器地址。", TMsgDlgType::mtWarning, skin::MessageButtons({skin::mbYes})));
-  AddButton(box, ctx, "错误", 112, 40,
-            open("连接服务器失败，请检查服务器地址和端口是否正确，以及网络是否连通。",
-                 TMsgDlgType::mtError, skin::MessageButtons({skin::mbOK, skin::mbCancel, skin::mbHelp})));
+  AddButton(
+      box, ctx, "警告", 8, 40,
+      open("请输入服务器地址。", TMsgDlgType::mtWarning, skin::MessageButtons({skin::mbYes})));
+  AddButton(
+      box, ctx, "错误", 112, 40,
+      open("连接服务器失败，请检查服务器地址和端口是否正确，以及网络是否连通。",
+           TMsgDlgType::mtError, skin::MessageButtons({skin::mbOK, skin::mbCancel, skin::mbHelp})));
+  d.folder = std::make_unique<skin::TbsSkinSelectDirectoryDialog>();
+  d.folder->setSkinData(ctx.skinData);
+  d.folder->setCtrlSkinData(ctx.skinData);
+  d.folder->setMessage(m);
+  skin::TbsSkinSelectDirectoryDialog* folder = d.folder.get();
+  const auto chooseFolder = [folder] { folder->ChooseFolder(); };
+  AddButton(box, ctx, "选择文件夹", 8, 72, chooseFolder);
+  gallery::RegisterAction("folder", chooseFolder);
   gallery::RegisterAction("message", info);
   gallery::RegisterAction("confirm", confirm);
 }
 
-const bool registered = gallery::RegisterArea({"对话框", 90, 216, 72, Build});
+const bool registered = gallery::RegisterArea({"对话框", 90, 216, 104, Build});
 
 }  // namespace
