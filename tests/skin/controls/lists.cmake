@@ -4,4 +4,5 @@ kavro_test(skin_lists_test LABEL widget
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/lists_scroll_bar_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/lists_combo_box_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/lists_bad_sections_test.cpp
   LINKS kavro_skin_controls kavro_resources Qt6::Test)

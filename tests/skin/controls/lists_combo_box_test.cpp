@@ -248,6 +248,38 @@ TEST_F(ComboOnForm, PressDragReleaseChoosesAndReleasingOutsideRestores) {
   EXPECT_EQ(ui::Control::captureControl(), nullptr);
 }
 
+TEST_F(ComboOnForm, HoldingThePointerBelowTheListScrollsItEvery25Ms) {
+  items(20);
+  combo_->setItemIndex(0);
+  const gfx::Rect button = combo_->places().button;
+  liststest::Press(*combo_, button.left + 4, button.top + 4);
+  skin::TbsPopupListBox& list = combo_->popupList();
+  const gfx::Rect area = list.listArea();
+  const int ih = list.ItemHeight();
+  // Below the list before the pointer has been in it: nothing.
+  const QPoint below = listPointInCombo(area.left + 5, area.bottom + 10);
+  liststest::Move(*combo_, below.x(), below.y());
+  EXPECT_EQ(combo_->autoScrollDirection(), 0);
+  const QPoint last = listPointInCombo(area.left + 5, area.top + 7 * ih + 2);
+  liststest::Move(*combo_, last.x(), last.y());
+  EXPECT_EQ(list.ItemIndex(), 7);
+  liststest::Move(*combo_, below.x(), below.y());
+  EXPECT_EQ(combo_->autoScrollDirection(), 1);
+  clock_.advance(24);
+  EXPECT_EQ(list.ItemIndex(), 7);
+  clock_.advance(1);
+  EXPECT_EQ(list.ItemIndex(), 8);
+  clock_.advance(50);
+  EXPECT_EQ(list.ItemIndex(), 10);
+  EXPECT_EQ(list.TopIndex(), 3);  // the selection is kept in view
+  // Back inside the list the scrolling stops.
+  liststest::Move(*combo_, last.x(), last.y());
+  EXPECT_EQ(combo_->autoScrollDirection(), 0);
+  EXPECT_FALSE(clock_.pending());
+  liststest::Release(*combo_, last.x(), last.y());
+  EXPECT_EQ(combo_->ItemIndex(), 10);
+}
+
 TEST_F(ComboOnForm, AClickOpensAndKeepsTheListOpenASecondClickClosesWithoutChoosing) {
   items(5);
   combo_->setItemIndex(2);
