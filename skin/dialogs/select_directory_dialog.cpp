@@ -199,43 +199,13 @@ TbsSkinSelectDirectoryDialog::TbsSkinSelectDirectoryDialog(ui::Component* owner)
   DefaultFont.height = 14;
 }
 
-TbsSkinSelectDirectoryDialog::~TbsSkinSelectDirectoryDialog() {
-  if (skinData_ != nullptr) skinData_->removeRemovalListener(this);
-  if (ctrlSkinData_ != nullptr && ctrlSkinData_ != skinData_)
-    ctrlSkinData_->removeRemovalListener(this);
-}
-
-void TbsSkinSelectDirectoryDialog::setSkinData(TbsSkinData* data) {
-  if (skinData_ != nullptr && skinData_ != ctrlSkinData_) skinData_->removeRemovalListener(this);
-  skinData_ = data;
-  if (data != nullptr) data->addRemovalListener(this);
-}
-
-void TbsSkinSelectDirectoryDialog::setCtrlSkinData(TbsSkinData* data) {
-  if (ctrlSkinData_ != nullptr && ctrlSkinData_ != skinData_)
-    ctrlSkinData_->removeRemovalListener(this);
-  ctrlSkinData_ = data;
-  if (data != nullptr) data->addRemovalListener(this);
-}
-
-void TbsSkinSelectDirectoryDialog::componentRemoved(DataComponent& component) {
-  if (&component == skinData_) skinData_ = nullptr;
-  if (&component == ctrlSkinData_) ctrlSkinData_ = nullptr;
-}
-
-std::string TbsSkinSelectDirectoryDialog::text(const char* key, const char* builtIn) const {
-  if (ctrlSkinData_ != nullptr && ctrlSkinData_->ResourceStrData() != nullptr)
-    return ctrlSkinData_->ResourceStrData()->GetResStr(key);
-  return builtIn;
-}
-
 bool TbsSkinSelectDirectoryDialog::ChooseFolder() {
   auto ns = ns_ ? ns_ : std::make_shared<platform::FolderNamespace>();
   std::unique_ptr<TbsSelDirDlgForm> form = std::make_unique<TbsSelDirDlgForm>(ns);
   form->setCaption(Title);
   TbsFormFrame* frame = form->frame();
-  frame->setSkinData(skinData_);
-  frame->setMenusSkinData(ctrlSkinData_);
+  frame->setSkinData(SkinData());
+  frame->setMenusSkinData(CtrlSkinData());
   frame->MinWidth = DialogMinWidth;
   frame->MinHeight = DialogMinHeight;
   frame->setAlphaBlend(AlphaBlend);
@@ -247,15 +217,15 @@ bool TbsSkinSelectDirectoryDialog::ChooseFolder() {
   form->NewFolderName = text("MSG_NEWFOLDER", "新建文件夹");
   for (TbsSkinButton* b : {form->ok_, form->cancel_}) {
     b->setDefaultFont(DefaultFont);
-    b->SetSkinData(ctrlSkinData_);
+    b->SetSkinData(CtrlSkinData());
   }
   form->tree_->DefaultFont = DefaultFont;
-  form->tree_->SetSkinData(ctrlSkinData_);
-  form->treePanel_->SetSkinData(ctrlSkinData_);
-  form->buttonPanel_->SetSkinData(ctrlSkinData_);
-  form->vBar_->SetSkinData(ctrlSkinData_);
-  form->hBar_->SetSkinData(ctrlSkinData_);
-  form->menu_->setSkinData(ctrlSkinData_);
+  form->tree_->SetSkinData(CtrlSkinData());
+  form->treePanel_->SetSkinData(CtrlSkinData());
+  form->buttonPanel_->SetSkinData(CtrlSkinData());
+  form->vBar_->SetSkinData(CtrlSkinData());
+  form->hBar_->SetSkinData(CtrlSkinData());
+  form->menu_->setSkinData(CtrlSkinData());
 
   TbsSkinMessage plain;
   TbsSkinMessage* message = message_ != nullptr ? message_ : &plain;
@@ -285,7 +255,7 @@ bool TbsSkinSelectDirectoryDialog::ChooseFolder() {
   int w = DialogWidth > 0 ? DialogWidth : kDefaultClientSize;
   int h = DialogHeight > 0 ? DialogHeight : kDefaultClientSize;
   form->setClientSize(w, h);
-  if (skinData_ != nullptr && !skinData_->Empty()) {
+  if (SkinData() != nullptr && !SkinData()->Empty()) {
     if (form->width() < frame->MinFrameWidth()) form->setWidth(frame->MinFrameWidth());
     if (form->height() < frame->MinFrameHeight()) form->setHeight(frame->MinFrameHeight());
   }

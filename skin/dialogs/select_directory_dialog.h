@@ -10,8 +10,7 @@
 #include <string>
 
 #include "platform/folder_namespace.h"
-#include "skin/data/data_component.h"
-#include "skin/data/skin_data.h"
+#include "skin/dialogs/dialog_skins.h"
 #include "ui/component.h"
 #include "ui/form.h"
 #include "ui/graphics/font.h"
@@ -70,10 +69,9 @@ class TbsSelDirDlgForm : public ui::Form {
   bool syncing_ = false;
 };
 
-class TbsSkinSelectDirectoryDialog : public ui::Component, private RemovalListener {
+class TbsSkinSelectDirectoryDialog : public ui::Component, public DialogSkins {
  public:
   explicit TbsSkinSelectDirectoryDialog(ui::Component* owner = nullptr);
-  ~TbsSkinSelectDirectoryDialog() override;
 
   std::string Title = "Select folder";
   std::string Directory;
@@ -85,10 +83,6 @@ class TbsSkinSelectDirectoryDialog : public ui::Component, private RemovalListen
   int AlphaBlendValue = 200;
   bool AlphaBlendAnimation = false;
 
-  TbsSkinData* SkinData() const { return skinData_; }
-  void setSkinData(TbsSkinData* data);
-  TbsSkinData* CtrlSkinData() const { return ctrlSkinData_; }
-  void setCtrlSkinData(TbsSkinData* data);
   // The message dialog for errors and the delete confirmation (null: one in
   // the default look).
   void setMessage(TbsSkinMessage* message) { message_ = message; }
@@ -103,11 +97,6 @@ class TbsSkinSelectDirectoryDialog : public ui::Component, private RemovalListen
   std::function<void(TbsSelDirDlgForm&)> OnShown;
 
  private:
-  void componentRemoved(DataComponent& component) override;
-  std::string text(const char* key, const char* builtIn) const;
-
-  TbsSkinData* skinData_ = nullptr;
-  TbsSkinData* ctrlSkinData_ = nullptr;
   TbsSkinMessage* message_ = nullptr;
   std::shared_ptr<const platform::FolderNamespace> ns_;
 };

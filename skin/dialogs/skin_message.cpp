@@ -56,34 +56,7 @@ TbsSkinMessage::TbsSkinMessage(ui::Component* owner) : ui::Component(owner) {
 }
 
 TbsSkinMessage::~TbsSkinMessage() {
-  if (skinData_ != nullptr) skinData_->removeRemovalListener(this);
-  if (ctrlSkinData_ != nullptr && ctrlSkinData_ != skinData_)
-    ctrlSkinData_->removeRemovalListener(this);
   if (gApplicationMessage == this) gApplicationMessage = nullptr;
-}
-
-void TbsSkinMessage::setSkinData(TbsSkinData* data) {
-  if (skinData_ != nullptr && skinData_ != ctrlSkinData_) skinData_->removeRemovalListener(this);
-  skinData_ = data;
-  if (data != nullptr) data->addRemovalListener(this);
-}
-
-void TbsSkinMessage::setCtrlSkinData(TbsSkinData* data) {
-  if (ctrlSkinData_ != nullptr && ctrlSkinData_ != skinData_)
-    ctrlSkinData_->removeRemovalListener(this);
-  ctrlSkinData_ = data;
-  if (data != nullptr) data->addRemovalListener(this);
-}
-
-void TbsSkinMessage::componentRemoved(DataComponent& component) {
-  if (&component == skinData_) skinData_ = nullptr;
-  if (&component == ctrlSkinData_) ctrlSkinData_ = nullptr;
-}
-
-std::string TbsSkinMessage::text(const char* key, const char* builtIn) const {
-  if (ctrlSkinData_ != nullptr && ctrlSkinData_->ResourceStrData() != nullptr)
-    return ctrlSkinData_->ResourceStrData()->GetResStr(key);
-  return builtIn;
 }
 
 TbsMessageForm* TbsSkinMessage::BuildMessageForm(const std::string& message, TMsgDlgType kind,
@@ -96,19 +69,19 @@ TbsMessageForm* TbsSkinMessage::BuildMessageForm(const std::string& message, TMs
   auto* frame = new TbsFormFrame(form);
   form->frame_ = frame;
   frame->setBorderIcons(TbsBorderIcons::none());
-  frame->setSkinData(skinData_);
-  frame->setMenusSkinData(ctrlSkinData_);
+  frame->setSkinData(SkinData());
+  frame->setMenusSkinData(CtrlSkinData());
   frame->setAlphaBlend(AlphaBlend);
   frame->AlphaBlendAnimation = AlphaBlendAnimation;
   frame->setAlphaBlendValue(AlphaBlendValue);
 
   // Buttons are as high as the skin's button picture, else 25.
   int buttonHeight = M::kButtonHeight;
-  if (ctrlSkinData_ != nullptr && !ctrlSkinData_->Empty()) {
-    const int i = ctrlSkinData_->FindControlData(ButtonSkinDataName);
+  if (CtrlSkinData() != nullptr && !CtrlSkinData()->Empty()) {
+    const int i = CtrlSkinData()->FindControlData(ButtonSkinDataName);
     if (i >= 0) {
       const auto* b = dynamic_cast<const TbsDataSkinButtonControl*>(
-          ctrlSkinData_->ControlDataList()[static_cast<std::size_t>(i)].get());
+          CtrlSkinData()->ControlDataList()[static_cast<std::size_t>(i)].get());
       if (b != nullptr && b->skinRect.height() > 0) buttonHeight = b->skinRect.height();
     }
   }
@@ -127,7 +100,7 @@ TbsMessageForm* TbsSkinMessage::BuildMessageForm(const std::string& message, TMs
   label->SetSkinDataName(MessageLabelSkinDataName);
   label->setAutoSize(true);
   label->setBounds(M::kTextLeft, M::kTextTop, 0, 0);
-  label->SetSkinData(ctrlSkinData_);
+  label->SetSkinData(CtrlSkinData());
   label->setCaption(message);
   label->AdjustBounds();
   // A text wider than the screen allows wraps, and one taller is cut, so
@@ -139,8 +112,7 @@ TbsMessageForm* TbsSkinMessage::BuildMessageForm(const std::string& message, TMs
     label->setBounds(M::kTextLeft, M::kTextTop, maxTextWidth, label->height());
     label->AdjustBounds();
   }
-  const int maxTextHeight =
-      std::max(40, work.height() - buttonHeight - M::kExtraHeight - 80);
+  const int maxTextHeight = std::max(40, work.height() - buttonHeight - M::kExtraHeight - 80);
   if (label->height() > maxTextHeight) {
     label->setAutoSize(false);
     label->setBounds(M::kTextLeft, M::kTextTop, label->width(), maxTextHeight);
@@ -182,7 +154,7 @@ TbsMessageForm* TbsSkinMessage::BuildMessageForm(const std::string& message, TMs
     button->setUseSkinFont(UseSkinFont);
     button->SetSkinDataName(ButtonSkinDataName);
     button->setBoundsRect(rects[i]);
-    button->SetSkinData(ctrlSkinData_);
+    button->SetSkinData(CtrlSkinData());
     if (index == mbHelp) {
       button->OnClick = [this, form](ui::Control&) {
         if (OnHelp) OnHelp(form->HelpContext);

@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "skin/data/data_component.h"
 #include "skin/data/skin_data.h"
+#include "skin/dialogs/dialog_skins.h"
 #include "skin/dialogs/message_layout.h"
 #include "ui/component.h"
 #include "ui/form.h"
@@ -36,15 +36,10 @@ class TbsMessageForm : public ui::Form {
   TbsSkinStdLabel* label_ = nullptr;
 };
 
-class TbsSkinMessage : public ui::Component, private RemovalListener {
+class TbsSkinMessage : public ui::Component, public DialogSkins {
  public:
   explicit TbsSkinMessage(ui::Component* owner = nullptr);
   ~TbsSkinMessage() override;
-
-  TbsSkinData* SkinData() const { return skinData_; }
-  void setSkinData(TbsSkinData* data);
-  TbsSkinData* CtrlSkinData() const { return ctrlSkinData_; }
-  void setCtrlSkinData(TbsSkinData* data);
 
   std::string ButtonSkinDataName = "button";
   std::string MessageLabelSkinDataName = "stdlabel";
@@ -73,13 +68,6 @@ class TbsSkinMessage : public ui::Component, private RemovalListener {
   // The message component ShowMessage uses (null: one in the default look).
   static void setApplicationMessage(TbsSkinMessage* message);
   static TbsSkinMessage* applicationMessage();
-
- private:
-  void componentRemoved(DataComponent& component) override;
-  std::string text(const char* key, const char* builtIn) const;
-
-  TbsSkinData* skinData_ = nullptr;
-  TbsSkinData* ctrlSkinData_ = nullptr;
 };
 
 // Shows text as a message of the kind with one Yes button, application-

@@ -41,12 +41,7 @@ class ListsOnBadSections : public ::testing::Test {
   }
   template <class T>
   T* place(const std::string& section, int w, int h) {
-    auto* c = new T(form_.get());
-    c->setParent(form_.get());
-    c->SetSkinDataName(section);
-    c->setBounds(5, 5, w, h);
-    c->SetSkinData(&skin_->data());
-    return c;
+    return controlstest::PlaceControl<T>(*form_, &skin_->data(), section, w, h);
   }
   std::unique_ptr<TestSkin> skin_;
   std::unique_ptr<ui::Form> form_;

@@ -75,12 +75,8 @@ class SkinControlBase : public ::testing::Test {
   }
 
   skin::TbsSkinCustomControl* place(const std::string& section, int w, int h) {
-    auto* c = new skin::TbsSkinCustomControl(form_.get());
-    c->setParent(form_.get());
-    c->SetSkinDataName(section);
-    c->setBounds(5, 5, w, h);
-    c->SetSkinData(&skin_->data());
-    return c;
+    return controlstest::PlaceControl<skin::TbsSkinCustomControl>(*form_, &skin_->data(), section,
+                                                                  w, h);
   }
 
   std::unique_ptr<TestSkin> skin_;

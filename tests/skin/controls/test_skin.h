@@ -11,6 +11,7 @@
 #include "skin/data/package_stream.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/zlib_streams.h"
+#include "ui/form.h"
 #include "ui/graphics/bitmap.h"
 
 namespace controlstest {
@@ -47,6 +48,18 @@ inline gfx::Bitmap CoordinatePicture(int width, int height, int tag) {
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) b.setPixel(x, y, gfx::Color::rgb(x, y, tag));
   return b;
+}
+
+// A control of class T on form at (5, 5) with the size w x h, drawing from
+// section of data (no section name: the class's own).
+template <class T>
+T* PlaceControl(ui::Form& form, skin::TbsSkinData* data, const std::string& section, int w, int h) {
+  auto* c = new T(&form);
+  c->setParent(&form);
+  if (!section.empty()) c->SetSkinDataName(section);
+  c->setBounds(5, 5, w, h);
+  c->SetSkinData(data);
+  return c;
 }
 
 }  // namespace controlstest
