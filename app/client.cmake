@@ -1,0 +1,15 @@
+# The client's windows (target kavro_app_client: the console, the login and
+# course windows, the four auxiliary windows and what they share) and the
+# program the teacher runs, kavro-teacher. Each window keeps its own files
+# in app/client/; they are picked up as they are added.
+if(NOT KAVRO_WINDOWLESS)
+  file(GLOB client_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/client/*.cpp)
+  kavro_module(kavro_app_client DIR app/client
+    SOURCES ${client_sources}
+    LINKS kavro_app_core kavro_app_crash kavro_skin_dialogs kavro_skin_controls kavro_skin_frame
+          kavro_skin_popup kavro_platform_browser kavro_platform kavro_resources kavro_ui
+          Qt6::Widgets JPEG::JPEG)
+  if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/program/main.cpp)
+    kavro_program(kavro-teacher SOURCES program/main.cpp LINKS kavro_app_client)
+  endif()
+endif()
