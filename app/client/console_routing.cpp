@@ -26,6 +26,12 @@ std::size_t CharacterCount(std::string_view text) {
 
 bool StaysInFunctionList(std::string_view url) { return url.find("left.jsp") != url.npos; }
 
+std::string ReportedTitle(std::string_view title, std::string_view location) {
+  if (location.substr(0, kHttp.size()) == kHttp && title == location.substr(kHttp.size()))
+    return std::string(location);
+  return std::string(title);
+}
+
 std::optional<std::string> CaptionFromTitle(std::string_view title) {
   if (title.find(kHttp) != title.npos) return std::nullopt;
   return std::string(title);

@@ -20,6 +20,12 @@ inline constexpr std::string_view kFolderRequestPrefix = "http://selectdialog/";
 // pane.
 bool StaysInFunctionList(std::string_view url);
 
+// The title a browser reported, read the way the caption rules expect: the
+// browser engine shows an untitled page (and every page until its title has
+// arrived) by its address without the leading "http://"; that stand-in is
+// taken as the full address, which gives no caption.
+std::string ReportedTitle(std::string_view title, std::string_view location);
+
 // The caption a page title gives, or nothing for a title that holds
 // "http://" (the address an untitled page shows in its place).
 std::optional<std::string> CaptionFromTitle(std::string_view title);

@@ -259,7 +259,9 @@ void TMainForm::buildControls() {
 
   WB->BeforeNavigate2 = [this](platform::WebBrowser& sender, const std::string& url,
                                bool& cancel) { WBBeforeNavigate2(sender, url, cancel); };
-  WB->TitleChange = [this](platform::WebBrowser&, const std::string& t) { WBTitleChange(t); };
+  WB->TitleChange = [this](platform::WebBrowser& b, const std::string& t) {
+    WBTitleChange(ReportedTitle(t, b.LocationURL()));
+  };
   WB1->BeforeNavigate2 = [this](platform::WebBrowser& sender, const std::string& url,
                                 bool& cancel) { WB1BeforeNavigate2(sender, url, cancel); };
   WB1->DocumentComplete = [this](platform::WebBrowser&, const std::string&) {
@@ -271,8 +273,12 @@ void TMainForm::buildControls() {
   WB1->StatusTextChange = [this](platform::WebBrowser&, const std::string& text) {
     WB1StatusTextChange(text);
   };
-  WB1->TitleChange = [this](platform::WebBrowser&, const std::string& t) { WB1TitleChange(t); };
-  WB2->TitleChange = [this](platform::WebBrowser&, const std::string& t) { WB2TitleChange(t); };
+  WB1->TitleChange = [this](platform::WebBrowser& b, const std::string& t) {
+    WB1TitleChange(ReportedTitle(t, b.LocationURL()));
+  };
+  WB2->TitleChange = [this](platform::WebBrowser& b, const std::string& t) {
+    WB2TitleChange(ReportedTitle(t, b.LocationURL()));
+  };
   for (platform::WebBrowser* b : {WB, WB1, WB2}) shared_.addRightClickBrowser(b);
 
   bsSkinPopupMenu1 = new skin::TbsSkinPopupMenu(this);

@@ -50,6 +50,26 @@ TEST(ConsoleRouting, TitlesHoldingAnAddressGiveNoCaption) {
   for (const Row& r : rows) EXPECT_EQ(app::CaptionFromTitle(r.title), r.caption) << r.title;
 }
 
+TEST(ConsoleRouting, TheEnginesAddressStandInForATitleGivesNoCaption) {
+  struct Row {
+    const char* title;
+    const char* location;
+    std::optional<std::string> caption;
+  };
+  const Row rows[] = {
+      {"127.0.0.1:8080/simA/teacher/left.jsp?courseid=12", "http://127.0.0.1:8080/simA/teacher/left.jsp?courseid=12",
+       std::nullopt},
+      {"功能列表", "http://127.0.0.1:8080/simA/teacher/left.jsp", std::string("功能列表")},
+      // A title that only looks like another address is the page's own.
+      {"127.0.0.1:8080/other.jsp", "http://127.0.0.1:8080/simA/teacher/left.jsp",
+       std::string("127.0.0.1:8080/other.jsp")},
+      {"", "", std::string("")},
+      {"data:text/html,x", "data:text/html,x", std::string("data:text/html,x")},
+  };
+  for (const Row& r : rows)
+    EXPECT_EQ(app::CaptionFromTitle(app::ReportedTitle(r.title, r.location)), r.caption) << r.title;
+}
+
 TEST(ConsoleRouting, StatusTextIsCutAtTheFirstAddress) {
   struct Row {
     const char* text;
