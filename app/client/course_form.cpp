@@ -44,8 +44,8 @@ TCourseForm::TCourseForm(ClientShared& shared, ui::Component* owner)
   browser_->TitleChange = [this](platform::WebBrowser&, const std::string& title) {
     WBTitleChange(title);
   };
-  bsSkinButton1->onClick = [this](ui::Control&) { bsSkinButton1Click(); };
-  bsSkinButton2->onClick = [this](ui::Control&) { bsSkinButton2Click(); };
+  bsSkinButton1->OnClick = [this](ui::Control&) { bsSkinButton1Click(); };
+  bsSkinButton2->OnClick = [this](ui::Control&) { bsSkinButton2Click(); };
   onShow = [this](ui::Form&) { FormShow(); };
   onCloseQuery = [this](ui::Form&, bool& canClose) { canClose = FormCloseQuery(); };
   shared_.addRightClickBrowser(browser_);

@@ -127,9 +127,6 @@ TLoginForm::TLoginForm(ClientShared& shared, ui::Component* owner)
   for (const auto& [name, control] : controls) {
     if (auto* label = dynamic_cast<skin::TbsSkinTextLabel*>(control)) {
       label->setAlignment(skin::LabelAlignment::Right);
-      label->setAutoSize(false);
-    } else if (auto* std = dynamic_cast<skin::TbsSkinStdLabel*>(control)) {
-      std->setAutoSize(false);
     } else if (auto* combo = dynamic_cast<skin::TbsSkinComboBox*>(control)) {
       combo->setUseSkinSize(true);
       combo->setListBoxUseSkinFont(true);
@@ -164,10 +161,10 @@ TLoginForm::TLoginForm(ClientShared& shared, ui::Component* owner)
   bsSkinComboBox3->OnChange = [this](ui::Control&) {
     if (!quiet_) bsSkinComboBox3Change();
   };
-  bsSkinMenuButton1->onClick = [this](ui::Control&) { bsSkinMenuButton1Click(); };
-  bsSkinSpeedButton1->onClick = [this](ui::Control&) { bsSkinSpeedButton1Click(); };
-  bsSkinButton1->onClick = [this](ui::Control&) { bsSkinButton1Click(); };
-  bsSkinButton2->onClick = [this](ui::Control&) { bsSkinButton2Click(); };
+  bsSkinMenuButton1->OnClick = [this](ui::Control&) { bsSkinMenuButton1Click(); };
+  bsSkinSpeedButton1->OnClick = [this](ui::Control&) { bsSkinSpeedButton1Click(); };
+  bsSkinButton1->OnClick = [this](ui::Control&) { bsSkinButton1Click(); };
+  bsSkinButton2->OnClick = [this](ui::Control&) { bsSkinButton2Click(); };
   onShow = [this](ui::Form&) { FormShow(); };
   onCloseQuery = [this](ui::Form&, bool& canClose) { canClose = FormCloseQuery(); };
   afterConstruction();
@@ -260,23 +257,29 @@ LoginInput TLoginForm::input() const {
 }
 
 void TLoginForm::showAndFocus(const UserMessage& message) {
+  // The message window takes the focus; the box that had it gets it back.
+  ui::WinControl* focused = activeControl();
+  const std::weak_ptr<const void> alive = alive_;
   ShowUserMessage(shared_, message);
+  if (alive.expired()) return;
+  ui::WinControl* target = focused;
   switch (message.focus) {
     case UserMessage::Focus::Unchanged:
       break;
     case UserMessage::Focus::ServerBox:
-      bsSkinComboBox1->setFocus();
+      target = bsSkinComboBox1;
       break;
     case UserMessage::Focus::ClassroomBox:
-      bsSkinEdit1->setFocus();
+      target = bsSkinEdit1;
       break;
     case UserMessage::Focus::ProxyAddressBox:
-      bsSkinEdit2->setFocus();
+      target = bsSkinEdit2;
       break;
     case UserMessage::Focus::ProxyPortBox:
-      bsSkinEdit3->setFocus();
+      target = bsSkinEdit3;
       break;
   }
+  if (target != nullptr && target->canFocus()) target->setFocus();
 }
 
 void TLoginForm::bsSkinSpeedButton1Click() {

@@ -39,9 +39,15 @@ ui::Control* MakeControl(ui::Form& form, const ControlRow& row, skin::TbsSkinDat
     case ControlClass::TabSheet:
       return new skin::TbsSkinTabSheet(&form);
     case ControlClass::TextLabel:
-      return Skinned(new skin::TbsSkinTextLabel(&form), row, data);
-    case ControlClass::StdLabel:
-      return Skinned(new skin::TbsSkinStdLabel(&form), row, data);
+    case ControlClass::StdLabel: {
+      // The table gives a label its size; it does not take its text's.
+      skin::SkinTextLabelBase* label = row.cls == ControlClass::TextLabel
+                                           ? static_cast<skin::SkinTextLabelBase*>(
+                                                 new skin::TbsSkinTextLabel(&form))
+                                           : new skin::TbsSkinStdLabel(&form);
+      label->setAutoSize(false);
+      return Skinned(label, row, data);
+    }
     case ControlClass::ComboBox:
     case ControlClass::EditCombo: {
       auto* c = new skin::TbsSkinComboBox(&form);

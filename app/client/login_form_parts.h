@@ -58,7 +58,8 @@ struct ControlRow {
 };
 
 // Makes the rows' controls on the form, owned by it, in table order, each
-// drawing from `skinData` with its section. Returns them by name.
+// drawing from `skinData` with its section; labels keep the table's size
+// rather than their text's. Returns them by name.
 std::map<std::string, ui::Control*> BuildControls(ui::Form& form, skin::TbsSkinData* skinData,
                                                   std::span<const ControlRow> rows);
 
