@@ -19,6 +19,7 @@
 #include "app/core/server_protocol.h"
 #include "app/core/user_message.h"
 #include "classroom_server_process.h"
+#include "login_form_test_support.h"
 #include "platform/browser/browser_profile.h"
 #include "platform/browser/web_browser.h"
 #include "skin/controls/skin_button.h"
@@ -122,17 +123,7 @@ TEST(ReadClassChoiceTest, ASecondAttemptWithoutADatabaseKeepsTheFirstOne) {
 
 // --- the window ----------------------------------------------------------------------------
 
-struct Shown {
-  std::string text;
-  std::string caption;
-};
-
-std::string CaptionOf(skin::TMsgDlgType kind) { return skin::MessageKind(kind).caption; }
-
-void ClickOn(ui::Control* control) {
-  QWidget* w = control->widget();
-  QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(w->width() / 2, w->height() / 2));
-}
+using windowtest::ClickOn;
 
 std::string DataPage(const std::string& title, const std::string& body) {
   return "data:text/html;charset=utf-8," +
@@ -145,10 +136,8 @@ std::string DataPage(const std::string& title, const std::string& body) {
 class CourseFormTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    dir_ = new ScratchDir;
-    platform::BrowserProfile::setStorageRoot(dir_->path() + "/profile");
-    platform::BrowserProfile::setSettingsPath(dir_->path() + "/browser-settings.ini");
-    const std::string config = dir_->path() + "/classrooms.txt";
+    suite_ = new windowtest::SuiteSetUp;
+    const std::string config = suite_->path() + "/classrooms.txt";
     std::FILE* f = std::fopen(config.c_str(), "w");
     std::fputs(
         "classroom 7 pw 3\n"
@@ -157,23 +146,14 @@ class CourseFormTest : public ::testing::Test {
         f);
     std::fclose(f);
     server_ = new ClassroomServerProcess({"--config", config});
-    app::HttpClient::setDefaultEventPump([] { QApplication::processEvents(); });
-    // The application's main window is the first one made, as the console
-    // is in the program: closing the window under test must not end the loop.
-    console_ = new ui::Form;
   }
   static void TearDownTestSuite() {
-    delete console_;
-    app::HttpClient::setDefaultEventPump(nullptr);
     delete server_;
-    delete dir_;
+    delete suite_;
   }
 
   void SetUp() override {
-    app::ClientShared::Options o;
-    o.crashFolder = crashDir_.path();
-    o.installSignalHandlers = false;
-    shared_ = std::make_unique<app::ClientShared>(o);
+    shared_ = std::make_unique<app::ClientShared>(windowtest::TestClientOptions(crashDir_.path()));
     course_ = std::make_unique<app::TCourseForm>(*shared_);
     shared_->windows.CourseForm = course_.get();
     shared_->closeConsole = [this] { ++consoleCloses_; };
@@ -186,10 +166,7 @@ class CourseFormTest : public ::testing::Test {
         panes_.back()->Navigate(url);
       }
     };
-    shared_->message().OnShown = [this](skin::TbsMessageForm& f) {
-      shown_.push_back({f.messageLabel()->caption(), f.caption()});
-      f.button(skin::mbYes)->click();
-    };
+    messages_.attach(*shared_);
     // As the login window leaves the state after an accepted login.
     app::LoginState& s = shared_->state();
     s.BaseUrl = server_->baseUrl();
@@ -227,7 +204,7 @@ class CourseFormTest : public ::testing::Test {
                                                   "').click(); 1"));
   }
   bool lastMessageIs(const std::string& text, skin::TMsgDlgType kind) const {
-    return !shown_.empty() && shown_.back().text == text && shown_.back().caption == CaptionOf(kind);
+    return messages_.lastIs(text, kind);
   }
   int logged(const std::string& part) const {
     int n = 0;
@@ -236,22 +213,21 @@ class CourseFormTest : public ::testing::Test {
     return n;
   }
 
-  static ScratchDir* dir_;
+  static windowtest::SuiteSetUp* suite_;
   static ClassroomServerProcess* server_;
-  static ui::Form* console_;
   ScratchDir crashDir_;
   std::unique_ptr<app::ClientShared> shared_;
   std::unique_ptr<app::TCourseForm> course_;
   std::vector<std::unique_ptr<platform::WebBrowser>> panes_;
-  std::vector<Shown> shown_;
+  windowtest::Messages messages_;
+  std::vector<windowtest::Messages::Shown>& shown_ = messages_.shown;
   int consoleCloses_ = 0;
   int pageLoads_ = 0;
   int testPages_ = 0;
 };
 
-ScratchDir* CourseFormTest::dir_ = nullptr;
+windowtest::SuiteSetUp* CourseFormTest::suite_ = nullptr;
 ClassroomServerProcess* CourseFormTest::server_ = nullptr;
-ui::Form* CourseFormTest::console_ = nullptr;
 
 TEST_F(CourseFormTest, ControlsAndFrame) {
   app::TCourseForm& f = *course_;

@@ -26,6 +26,7 @@
 #include "app/crash/crash_reporter.h"
 #include "app/core/user_message.h"
 #include "classroom_server_process.h"
+#include "login_form_test_support.h"
 #include "platform/browser/browser_profile.h"
 #include "platform/browser/web_browser.h"
 #include "platform/browser_settings.h"
@@ -51,31 +52,9 @@ using testsupport::ScratchDir;
 
 constexpr int kLoadMs = 20000;
 
-struct Shown {
-  std::string text;
-  std::string caption;  // names the kind
-};
-
-std::string CaptionOf(skin::TMsgDlgType kind) { return skin::MessageKind(kind).caption; }
-
-void TypeInto(ui::WinControl* control, const std::string& text) {
-  control->setFocus();
-  QApplication::processEvents();
-  QWidget* target = QApplication::focusWidget();
-  if (target == nullptr) target = control->widget();
-  QTest::keyClicks(target, QString::fromStdString(text));
-}
-
-void ClickOn(ui::Control* control) {
-  QWidget* w = control->widget();
-  QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(w->width() / 2, w->height() / 2));
-}
-
-bool HasFocus(ui::Form& form, ui::WinControl* control) {
-  for (ui::Control* c = form.activeControl(); c != nullptr; c = c->parent())
-    if (c == control) return true;
-  return false;
-}
+using windowtest::ClickOn;
+using windowtest::HasFocus;
+using windowtest::TypeInto;
 
 // Runs `act` once from the event loop as soon as `ready` holds (polled
 // every 20 ms): the way to act inside a modal window the test opened.
@@ -99,41 +78,25 @@ std::string FileText(const std::string& path) {
 class LoginFormTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    profileDir_ = new ScratchDir;
-    platform::BrowserProfile::setStorageRoot(profileDir_->path() + "/profile");
-    platform::BrowserProfile::setSettingsPath(profileDir_->path() + "/browser-settings.ini");
+    suite_ = new windowtest::SuiteSetUp;
     server_ = new ClassroomServerProcess;
-    // Windows repaint and take input while a request waits.
-    app::HttpClient::setDefaultEventPump([] { QApplication::processEvents(); });
-    // The application's main window is the first one made, as the console
-    // is in the program: closing the window under test must not end the loop.
-    console_ = new ui::Form;
   }
   static void TearDownTestSuite() {
-    delete console_;
-    app::HttpClient::setDefaultEventPump(nullptr);
     delete server_;
-    delete profileDir_;
+    delete suite_;
   }
 
   void SetUp() override {
     oldDir_ = std::filesystem::current_path();
     std::filesystem::current_path(work_.path());
-    app::ClientShared::Options o;
-    o.crashFolder = work_.path();
-    o.installSignalHandlers = false;
-    shared_ = std::make_unique<app::ClientShared>(o);
+    shared_ = std::make_unique<app::ClientShared>(windowtest::TestClientOptions(work_.path()));
     course_ = std::make_unique<app::TCourseForm>(*shared_);
     login_ = std::make_unique<app::TLoginForm>(*shared_);
     shared_->windows.CourseForm = course_.get();
     shared_->windows.LoginForm = login_.get();
     login_->setBrowserSettingsPath(browserSettingsPath());
     shared_->closeConsole = [this] { ++consoleCloses_; };
-    shared_->message().OnShown = [this](skin::TbsMessageForm& f) {
-      shown_.push_back({f.messageLabel()->caption(), f.caption()});
-      if (whileMessage_) whileMessage_();
-      f.button(skin::mbYes)->click();
-    };
+    messages_.attach(*shared_);
   }
   void TearDown() override {
     login_.reset();
@@ -160,7 +123,7 @@ class LoginFormTest : public ::testing::Test {
   }
   std::string serverPort() const { return std::to_string(server_->port()); }
   bool lastMessageIs(const std::string& text, skin::TMsgDlgType kind) const {
-    return !shown_.empty() && shown_.back().text == text && shown_.back().caption == CaptionOf(kind);
+    return messages_.lastIs(text, kind);
   }
   // Closes the course window once it shows the page at `url`, after `check`.
   void closeCourseOn(const std::string& url, std::function<void()> check = [] {}) {
@@ -177,23 +140,21 @@ class LoginFormTest : public ::testing::Test {
         });
   }
 
-  static ScratchDir* profileDir_;
+  static windowtest::SuiteSetUp* suite_;
   static ClassroomServerProcess* server_;
-  static ui::Form* console_;
   ScratchDir work_;
   std::filesystem::path oldDir_;
   std::unique_ptr<app::ClientShared> shared_;
   std::unique_ptr<app::TCourseForm> course_;
   std::unique_ptr<app::TLoginForm> login_;
-  std::vector<Shown> shown_;
-  std::function<void()> whileMessage_;
+  windowtest::Messages messages_;
+  std::vector<windowtest::Messages::Shown>& shown_ = messages_.shown;
   int consoleCloses_ = 0;
   bool courseSeen_ = false;
 };
 
-ScratchDir* LoginFormTest::profileDir_ = nullptr;
+windowtest::SuiteSetUp* LoginFormTest::suite_ = nullptr;
 ClassroomServerProcess* LoginFormTest::server_ = nullptr;
-ui::Form* LoginFormTest::console_ = nullptr;
 
 // The section a skinned control draws from ("" for none).
 std::string SectionOf(ui::Control* c) {
@@ -502,7 +463,7 @@ TEST_F(LoginFormTest, BrowserSettingsThatCannotBeWrittenGoToTheErrorReporting) {
   EXPECT_TRUE(courseSeen_);
   EXPECT_FALSE(login_->visible());
   ASSERT_EQ(shown_.size(), 1u);
-  EXPECT_EQ(shown_[0].caption, CaptionOf(skin::TMsgDlgType::mtError));
+  EXPECT_EQ(shown_[0].caption, skin::MessageKind(skin::TMsgDlgType::mtError).caption);
   EXPECT_NE(FileText(shared_->crash().logPath()).find("browser settings"), std::string::npos);
 }
 
