@@ -291,6 +291,8 @@ void TbsSkinPageControl::setStyle(TTabStyle style) {
   if (style == style_) return;
   style_ = style;
   updateTabs();
+  // Buttons frame no page: the page area changes though the band does not.
+  realign();
 }
 
 void TbsSkinPageControl::setImages(ui::ImageList* images) {
