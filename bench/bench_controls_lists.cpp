@@ -78,8 +78,8 @@ void PaintListBox(benchmark::State& state, ListKind kind) {
   (void)QTest::qWaitForWindowExposed(form.widget());
   const long long before = list->itemsDrawn();
   for (auto _ : state) list->repaint();
-  state.counters["rows drawn"] = static_cast<double>(list->itemsDrawn() - before) /
-                                 static_cast<double>(state.iterations());
+  state.counters["rows drawn"] =
+      static_cast<double>(list->itemsDrawn() - before) / static_cast<double>(state.iterations());
 }
 
 void BM_PaintListBox(benchmark::State& state) { PaintListBox(state, ListKind::Plain); }

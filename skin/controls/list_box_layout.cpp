@@ -58,7 +58,6 @@ int FindItemWithPrefix(const std::vector<std::string>& items, const std::string&
   return -1;
 }
 
-
 namespace {
 bool NeedsVBar(const ListBarsInput& in, int height) {
   return (in.rowCount != in.count || in.rowCount == 0) &&

@@ -61,9 +61,9 @@ struct ListBarsLayout {
   // With both bars: the square right of the horizontal bar, below the
   // vertical one.
   gfx::Rect corner;
-  int rowsPerColumn = 0;  // rows wholly visible (a column's items)
-  int columnWidth = 0;    // multi-column: width of a column; else the rows' width
-  int itemColumns = 0;    // multi-column: columns the items fill
+  int rowsPerColumn = 0;   // rows wholly visible (a column's items)
+  int columnWidth = 0;     // multi-column: width of a column; else the rows' width
+  int itemColumns = 0;     // multi-column: columns the items fill
   int visibleColumns = 0;  // multi-column: columns wholly visible (at least 1)
 };
 

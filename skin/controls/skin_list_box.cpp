@@ -60,8 +60,11 @@ void ComposeStripWindow(gfx::Bitmap& dst, const gfx::Bitmap& pic, const gfx::Rec
   const int rightStart = fullWidth - r - offset;
   TileHorizontally(dst, l - offset, rightStart, 0, h, pic,
                    {src.left + l, src.top, src.right - r, src.bottom});
-  if (l > 0) dst.copyRect({-offset, 0, l - offset, h}, pic, {src.left, src.top, src.left + l, src.bottom});
-  if (r > 0) dst.copyRect({rightStart, 0, rightStart + r, h}, pic, {src.right - r, src.top, src.right, src.bottom});
+  if (l > 0)
+    dst.copyRect({-offset, 0, l - offset, h}, pic, {src.left, src.top, src.left + l, src.bottom});
+  if (r > 0)
+    dst.copyRect({rightStart, 0, rightStart + r, h}, pic,
+                 {src.right - r, src.top, src.right, src.bottom});
 }
 
 // A raised one-pixel bevel, the default look of a caption bar.
@@ -459,10 +462,10 @@ void TbsSkinCustomListBox::updateScrollBars() {
     vScrollBar_->CancelTracking();
     vScrollBar_->hide();
   }
-  horizontalOffset_ = multiColumn() ? 0
-                                    : std::clamp(horizontalOffset_, 0,
-                                                 MaxHorizontalOffset(horizontalExtent_,
-                                                                     layout_.rows.width()));
+  horizontalOffset_ =
+      multiColumn() ? 0
+                    : std::clamp(horizontalOffset_, 0,
+                                 MaxHorizontalOffset(horizontalExtent_, layout_.rows.width()));
   if (layout_.hBar && hScrollBar_ != nullptr) {
     const gfx::Rect& r = layout_.hBarRect;
     hScrollBar_->setBounds(r.left, r.top, r.width(), r.height());
@@ -593,8 +596,7 @@ void TbsSkinCustomListBox::drawCorner(gfx::Bitmap& bitmap) {
   const gfx::Rect track = gfx::OffsetRect(s->trackArea, s->skinRect.left, s->skinRect.top);
   const int side = std::min(track.width(), track.height());
   const gfx::Rect piece{track.left, track.top, track.left + side, track.top + track.height()};
-  if (piece.right > pic->width() || piece.bottom > pic->height() || piece.left < 0 ||
-      piece.top < 0)
+  if (piece.right > pic->width() || piece.bottom > pic->height() || piece.left < 0 || piece.top < 0)
     return;
   StretchPiece(bitmap, r, *pic, piece);
 }

@@ -216,7 +216,9 @@ void TbsSkinPageControl::setActivePage(TbsSkinCustomTabSheet* page) {
   // Several rows of tabs turn so that the chosen tab's row meets the page.
   if (multiLine_) layoutRow();
   if (const int tab = TabIndex(); tab >= 0) makeTabVisible(tab);
-  if (upDown_ != nullptr) upDown_->setPosition(upDownPosition(HiddenTabs(row_, rowLength(), TabsVertical(tabPosition_) ? upDown_->height() : upDown_->width())));
+  if (upDown_ != nullptr)
+    upDown_->setPosition(upDownPosition(HiddenTabs(
+        row_, rowLength(), TabsVertical(tabPosition_) ? upDown_->height() : upDown_->width())));
   invalidate();
   if (page != nullptr) page->invalidate();
 }
@@ -475,8 +477,7 @@ void TbsSkinPageControl::updateUpDown() {
   if (spanOf(0, count) <= length - kTabHiddenMargin) {
     firstTab_ = 0;
   } else {
-    while (firstTab_ > 0 &&
-           spanOf(firstTab_ - 1, count) <= length - udLength - kTabHiddenMargin)
+    while (firstTab_ > 0 && spanOf(firstTab_ - 1, count) <= length - udLength - kTabHiddenMargin)
       --firstTab_;
   }
   layoutRow();
@@ -539,7 +540,7 @@ void TbsSkinPageControl::makeTabVisible(int visibleTab) {
     scrollTo(visibleTab);
     return;
   }
-  const int udLength = upDown_ == nullptr                ? 0
+  const int udLength = upDown_ == nullptr           ? 0
                        : TabsVertical(tabPosition_) ? upDown_->height()
                                                     : upDown_->width();
   const int limit = rowLength() - udLength - kTabHiddenMargin;

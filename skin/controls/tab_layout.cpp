@@ -73,8 +73,7 @@ TabRow LayoutTabRow(const TabRowInput& in) {
     const int across = slot[static_cast<std::size_t>(l)] * (thick + gap);
     for (int i = begin; i < end; ++i) {
       int len = lengthOf(i);
-      if (extra > 0)
-        len += static_cast<int>(extra / k + (i - begin < extra % k ? 1 : 0));
+      if (extra > 0) len += static_cast<int>(extra / k + (i - begin < extra % k ? 1 : 0));
       gfx::Rect r;
       switch (in.position) {
         case TabPosition::tpTop:

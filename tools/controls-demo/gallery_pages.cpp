@@ -72,9 +72,9 @@ const bool registeredMore = gallery::RegisterArea({
     300,
     [](ui::WinControl& box, const gallery::Context& ctx) {
       // Several rows: the chosen tab's row lies next to the page.
-      auto* rows = MakePages(box, ctx, gfx::Rect::fromSize(0, 0, 250, 110),
-                             {"常规", "网络设置", "代理服务器", "Appearance", "皮肤", "高级选项",
-                              "关于本程序"});
+      auto* rows = MakePages(
+          box, ctx, gfx::Rect::fromSize(0, 0, 250, 110),
+          {"常规", "网络设置", "代理服务器", "Appearance", "皮肤", "高级选项", "关于本程序"});
       rows->setMultiLine(true);
       rows->setTabIndex(1);
       rows->SetSkinData(ctx.skinData);
@@ -85,14 +85,14 @@ const bool registeredMore = gallery::RegisterArea({
       left->setTabPosition(skin::TabPosition::tpLeft);
       left->SetSkinData(ctx.skinData);
 
-      auto* buttons = MakePages(box, ctx, gfx::Rect::fromSize(0, 120, 185, 80),
-                                {"按钮", "Buttons", "第三"});
+      auto* buttons =
+          MakePages(box, ctx, gfx::Rect::fromSize(0, 120, 185, 80), {"按钮", "Buttons", "第三"});
       buttons->setStyle(skin::TTabStyle::tsButtons);
       buttons->setTabIndex(1);
       buttons->SetSkinData(ctx.skinData);
 
-      auto* flat = MakePages(box, ctx, gfx::Rect::fromSize(195, 120, 185, 80),
-                             {"平面", "Flat", "第三"});
+      auto* flat =
+          MakePages(box, ctx, gfx::Rect::fromSize(195, 120, 185, 80), {"平面", "Flat", "第三"});
       flat->setStyle(skin::TTabStyle::tsFlatButtons);
       flat->SetSkinData(ctx.skinData);
 

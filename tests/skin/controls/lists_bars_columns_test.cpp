@@ -40,14 +40,31 @@ TEST(ListBarsArithmetic, WhichBarsShowAndWhereTheRowsLie) {
       {"sized for them", 30, 30, 0, 0, false, false, {2, 2, 152, 102}, {}, {}, {}},
       {"wide", 3, 0, 0, 400, false, true, {2, 2, 152, 83}, {}, {2, 83, 152, 102}, {}},
       {"extent = width", 3, 0, 0, 150, false, false, {2, 2, 152, 102}, {}, {}, {}},
-      {"extent = width + 1", 3, 0, 0, 151, false, true, {2, 2, 152, 83}, {}, {2, 83, 152, 102},
-       {}},
+      {"extent = width + 1", 3, 0, 0, 151, false, true, {2, 2, 152, 83}, {}, {2, 83, 152, 102}, {}},
       // Five rows fit until the horizontal bar takes 19 pixels of them.
-      {"bar makes bar", 5, 0, 0, 200, true, true, {2, 2, 133, 83}, {133, 2, 152, 83},
-       {2, 83, 133, 102}, {133, 83, 152, 102}},
+      {"bar makes bar",
+       5,
+       0,
+       0,
+       200,
+       true,
+       true,
+       {2, 2, 133, 83},
+       {133, 2, 152, 83},
+       {2, 83, 133, 102},
+       {133, 83, 152, 102}},
       // 140 fits the whole width but not beside the vertical bar.
-      {"narrowed", 30, 0, 0, 140, true, true, {2, 2, 133, 83}, {133, 2, 152, 83},
-       {2, 83, 133, 102}, {133, 83, 152, 102}},
+      {"narrowed",
+       30,
+       0,
+       0,
+       140,
+       true,
+       true,
+       {2, 2, 133, 83},
+       {133, 2, 152, 83},
+       {2, 83, 133, 102},
+       {133, 83, 152, 102}},
       {"negative extent", 3, 0, 0, -5, false, false, {2, 2, 152, 102}, {}, {}, {}},
       {"huge extent", 3, 0, 0, INT_MAX, false, true, {2, 2, 152, 83}, {}, {2, 83, 152, 102}, {}},
       // Columns: five rows of two columns hold ten items; the eleventh
@@ -114,10 +131,10 @@ TEST(ListBarsArithmetic, ColumnsTheirItemsAndTheItemUnderAPoint) {
     int first, count, expected;
   };
   const HitRow hits[] = {
-      {{80, 25}, 0, 11, 5},  {{80, 25}, 1, 11, 9}, {{151, 2}, 1, 11, 8},
-      {{2, 82}, 0, 11, -1},  // the fifth row is cut off
-      {{80, 25}, 0, 5, -1},  // past the items
-      {{1, 5}, 0, 11, -1},   {{80, 90}, 0, 11, -1},  // on the bar
+      {{80, 25}, 0, 11, 5}, {{80, 25}, 1, 11, 9},
+      {{151, 2}, 1, 11, 8}, {{2, 82}, 0, 11, -1},   // the fifth row is cut off
+      {{80, 25}, 0, 5, -1},                         // past the items
+      {{1, 5}, 0, 11, -1},  {{80, 90}, 0, 11, -1},  // on the bar
   };
   for (const HitRow& h : hits)
     EXPECT_EQ(skin::ListColumnItemAt(l, h.p, h.first, 20, h.count), h.expected)
@@ -183,7 +200,9 @@ class ListsBeyondOneColumn : public ::testing::Test {
     list_->setItems(v);
   }
   gfx::Bitmap shot() { return gfx::Bitmap(list_->widget()->grab().toImage()); }
-  Rect boundsOf(const ui::Control& c) { return gfx::Rect::fromSize(c.left(), c.top(), c.width(), c.height()); }
+  Rect boundsOf(const ui::Control& c) {
+    return gfx::Rect::fromSize(c.left(), c.top(), c.width(), c.height());
+  }
 
   std::unique_ptr<ui::Form> form_;
   skin::TbsSkinListBox* list_ = nullptr;
@@ -253,8 +272,9 @@ TEST_F(ListsBeyondOneColumn, ScrolledItemPicturesKeepTheirEndsAndTheMiddlesPhase
   // Rows 2,2,148,79: the item at the row's left is the whole strip's pixel
   // at offset + x. The strip: 3 end pixels, the 34-wide middle tiled from 3.
   const auto at = [](int stripX) {
-    const int x = stripX < 3 ? 100 + stripX : stripX >= 397 ? 137 + stripX - 397
-                                                             : 103 + (stripX - 3) % 34;
+    const int x = stripX < 3      ? 100 + stripX
+                  : stripX >= 397 ? 137 + stripX - 397
+                                  : 103 + (stripX - 3) % 34;
     return gfx::Color::rgb(x, 4, 7);
   };
   struct Row {

@@ -5,8 +5,8 @@
 // skin changes while open, and destruction while open.
 #include <QApplication>
 #include <QLineEdit>
-#include <QWheelEvent>
 #include <QTest>
+#include <QWheelEvent>
 #include <memory>
 
 #include <gtest/gtest.h>
