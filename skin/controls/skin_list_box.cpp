@@ -132,6 +132,12 @@ void TbsSkinCustomListBox::ChangeSkinData() {
 
 // --- items and selection -------------------------------------------------------
 
+void TbsSkinCustomListBox::refit() {
+  if (rowCount_ > 0) setRowCount(rowCount_);
+  updateScrollBars();
+  invalidate();
+}
+
 void TbsSkinCustomListBox::setItems(std::vector<std::string> items) {
   items_ = std::move(items);
   if (sorted_) sortItems();
@@ -239,9 +245,7 @@ void TbsSkinCustomListBox::setColumns(int columns) {
 void TbsSkinCustomListBox::setCaptionMode(bool on) {
   if (on == captionMode_) return;
   captionMode_ = on;
-  if (rowCount_ > 0) setRowCount(rowCount_);
-  updateScrollBars();
-  invalidate();
+  refit();
 }
 
 void TbsSkinCustomListBox::setCaption(const std::string& caption) {
@@ -252,9 +256,7 @@ void TbsSkinCustomListBox::setCaption(const std::string& caption) {
 void TbsSkinCustomListBox::setDefaultCaptionHeight(int h) {
   defaultCaptionHeight_ = std::max(0, h);
   if (!captionMode_) return;
-  if (rowCount_ > 0) setRowCount(rowCount_);
-  updateScrollBars();
-  invalidate();
+  refit();
 }
 
 void TbsSkinCustomListBox::setDefaultCaptionFont(const gfx::Font& f) {
@@ -304,16 +306,12 @@ int TbsSkinCustomListBox::ItemHeight() const {
 
 void TbsSkinCustomListBox::setUseSkinItemHeight(bool on) {
   useSkinItemHeight_ = on;
-  if (rowCount_ > 0) setRowCount(rowCount_);
-  updateScrollBars();
-  invalidate();
+  refit();
 }
 
 void TbsSkinCustomListBox::setDefaultItemHeight(int h) {
   defaultItemHeight_ = h > 0 ? h : 20;
-  if (rowCount_ > 0) setRowCount(rowCount_);
-  updateScrollBars();
-  invalidate();
+  refit();
 }
 
 int TbsSkinCustomListBox::heightForRows(int rows) const {

@@ -160,6 +160,9 @@ class TbsSkinCustomListBox : public TbsSkinCustomControl {
  private:
   void sortItems();
   void clampTop();
+  // After a change of item or caption heights: the height for RowCount,
+  // the bars, a repaint.
+  void refit();
   // The client area left of the frame and the caption bar.
   gfx::Rect innerClient() const;
   ListCaptionPlaces captionPlaces() const;
