@@ -50,6 +50,10 @@ TAboutForm::TAboutForm(ClientShared& shared, ui::Component* owner)
   setFormStyle(ui::FormStyle::fsStayOnTop);
   setPosition(ui::Position::poMainFormCenter);
   bsFormFrame1 = MakeClientFrame(*this, shared_, frame_settings::kAbout);
+  // The picture is exactly the client area: the frame keeps that size
+  // whatever the borders of the skin, so the picture is never cut.
+  bsFormFrame1->ClientWidth = kAboutPictureWidth;
+  bsFormFrame1->ClientHeight = kAboutPictureHeight;
   setClientSize(kAboutPictureWidth, kAboutPictureHeight);
   BuildControls(*this, kControls, shared_.skinData());
   bsSkinLinkImage1 = FindControl<skin::TbsSkinLinkImage>(*this, "bsSkinLinkImage1");

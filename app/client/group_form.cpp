@@ -47,6 +47,11 @@ TGroupForm::TGroupForm(ClientShared& shared, ui::Component* owner)
   setFormStyle(ui::FormStyle::fsStayOnTop);
   setPosition(ui::Position::poScreenCenter);
   bsFormFrame1 = MakeClientFrame(*this, shared_, frame_settings::kGroup);
+  // A skin would otherwise stretch the bar to the height of a frame it
+  // never draws (it has no border); the frame restores this size after
+  // every skin change.
+  bsFormFrame1->ClientWidth = kClientWidth;
+  bsFormFrame1->ClientHeight = kClientHeight;
   setClientSize(kClientWidth, kClientHeight);
   BuildControls(*this, kControls, shared_.skinData());
   bsSkinGauge1 = FindControl<skin::TbsSkinGauge>(*this, "bsSkinGauge1");

@@ -75,7 +75,7 @@ TPageViewerForm::TPageViewerForm(ClientShared& shared, ui::Component* owner,
   WB->ProgressChange = [this](platform::WebBrowser&, int progress, int progressMax) {
     WBProgressChange(progress, progressMax);
   };
-  bsSkinSpeedButton1->onClick = [this](Control&) { bsSkinSpeedButton1Click(); };
+  bsSkinSpeedButton1->OnClick = [this](Control&) { bsSkinSpeedButton1Click(); };
 }
 
 TPageViewerForm::~TPageViewerForm() {
