@@ -20,6 +20,38 @@ using ui::Align;
 using ui::Component;
 using ui::Control;
 
+// The viewers' tool bar: places the gauge after every resize and skin
+// change, once the button has taken its place at the right.
+class ViewerToolBar : public skin::TbsSkinToolBar {
+ public:
+  using skin::TbsSkinToolBar::TbsSkinToolBar;
+
+  void ChangeSkinData() override {
+    skin::TbsSkinToolBar::ChangeSkinData();
+    placeGauge();
+  }
+
+ protected:
+  void resized() override {
+    skin::TbsSkinToolBar::resized();
+    placeGauge();
+  }
+
+ private:
+  void placeGauge() {
+    auto* gauge = FindControl<skin::TbsSkinGauge>(*owner(), "gp");
+    if (gauge == nullptr || gauge->parent() != this) return;
+    gfx::Rect c = clientRect();
+    adjustClientRect(c);
+    // The gauge's section of the skin now in force gives its height.
+    gauge->ReadSkinSection();
+    const int g = gauge->SectionIndex() != -1 ? gauge->SkinRect().height()
+                                              : kViewerDefaultGaugeHeight;
+    gauge->setBounds(c.left + kViewerGaugeMargin, c.top + gfx::Div(c.height() - g, 2),
+                     c.width() - kViewerButtonWidth - 2 * kViewerGaugeMargin, g);
+  }
+};
+
 // The rows for a viewer of that client size, bounds as designed.
 std::array<ControlRow, 4> ViewerControls(int w, int h) {
   const int bar = kViewerBarHeight;
@@ -28,14 +60,17 @@ std::array<ControlRow, 4> ViewerControls(int w, int h) {
       {"bsSkinToolBar1", "", Align::alBottom, {0, h - bar, w, bar}, "", "toolpanel",
        ControlSkin::Data,
        [](Component* o) -> Control* {
-         auto* t = new skin::TbsSkinToolBar(o);
+         auto* t = new ViewerToolBar(o);
          t->setBorderStyle(skin::TbsSkinBorderStyle::bvNone);
          return t;
        }},
       {"bsSkinSpeedButton1", "bsSkinToolBar1", Align::alRight, {w - button, 0, button, bar},
        "关闭", "resizebutton", ControlSkin::Data,
        [](Component* o) -> Control* { return new skin::TbsSkinSpeedButton(o); }},
-      {"gp", "bsSkinToolBar1", Align::alClient, {0, 0, w - button, bar}, "", "statusgauge",
+      {"gp", "bsSkinToolBar1", Align::alNone,
+       {kViewerGaugeMargin, (bar - kViewerDefaultGaugeHeight) / 2,
+        w - button - 2 * kViewerGaugeMargin, kViewerDefaultGaugeHeight},
+       "", "statusgauge",
        ControlSkin::Data,
        [](Component* o) -> Control* {
          auto* g = new skin::TbsSkinGauge(o);

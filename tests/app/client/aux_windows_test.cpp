@@ -292,22 +292,26 @@ TEST_F(AuxWindowsTest, ViewerBarsFollowTheDocumentedArithmetic) {
       }
       EXPECT_EQ(f.WBHost->boundsRect(), gfx::Rect(0, 0, w, h - 34));
       EXPECT_EQ(f.bsSkinToolBar1->boundsRect(), gfx::Rect(0, h - 34, w, h));
-      // On screen, the button ends at the tool bar's right edge less the
-      // section's margin, and the gauge ends where the button begins.
+      // On screen: the button at the right of the bar's client area, the
+      // gauge at its section's height, centred, 8 pixels from the button
+      // and from the client area's left.
       const gfx::Rect bar = ScreenBounds(*f.bsSkinToolBar1);
       const gfx::Rect button = ScreenBounds(*f.bsSkinSpeedButton1);
       const gfx::Rect gauge = ScreenBounds(*f.gp);
+      const int g = skin < 0 ? 18 : f.gp->SkinRect().height();
+      if (skin >= 0) {
+        EXPECT_EQ(g, 16);  // the stored skins' status gauge picture
+      }
       EXPECT_EQ(button.width(), 157);
-      EXPECT_EQ(gauge.right, button.left);
-      EXPECT_EQ(gauge.top, button.top);
-      EXPECT_EQ(gauge.height(), button.height());
-      EXPECT_LE(bar.left, gauge.left);
+      EXPECT_EQ(gauge.height(), g);
+      EXPECT_EQ(gauge.right, button.left - 8);
+      EXPECT_EQ(gauge.top, button.top + (button.height() - g) / 2);
+      EXPECT_GE(gauge.left, bar.left + 8);
       EXPECT_LE(button.right, bar.right);
-      EXPECT_EQ(gauge.left - bar.left, bar.right - button.right);
       if (skin < 0) {
-        // The default look has no margins: the whole bar.
+        // The default look has no margins: the client area is the whole bar.
         EXPECT_EQ(button, gfx::Rect(bar.right - 157, bar.top, bar.right, bar.bottom));
-        EXPECT_EQ(gauge, gfx::Rect(bar.left, bar.top, bar.right - 157, bar.bottom));
+        EXPECT_EQ(gauge, gfx::Rect(bar.left + 8, bar.top + 8, bar.right - 157 - 8, bar.top + 26));
       }
       EXPECT_EQ(f.bsSkinSpeedButton1->caption(), "关闭");
       EXPECT_EQ(f.bsSkinSpeedButton1->SkinDataName(), "resizebutton");
