@@ -16,8 +16,13 @@ namespace app {
 namespace {
 
 const std::array<ControlRow, 1> kControls = {{
-    {"bsSkinLinkImage1", "", ui::Align::alClient, {0, 0, kAboutPictureWidth, kAboutPictureHeight},
-     "", nullptr, ControlSkin::None,
+    {"bsSkinLinkImage1",
+     "",
+     ui::Align::alClient,
+     {0, 0, kAboutPictureWidth, kAboutPictureHeight},
+     "",
+     nullptr,
+     ControlSkin::None,
      [](ui::Component* o) -> ui::Control* {
        auto* image = new skin::TbsSkinLinkImage(o);
        // The window gives the picture its place; the picture is drawn at its

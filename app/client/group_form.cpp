@@ -16,8 +16,13 @@ constexpr int kClientWidth = 314;
 constexpr int kClientHeight = 24;
 
 const std::array<ControlRow, 1> kControls = {{
-    {"bsSkinGauge1", "", ui::Align::alClient, {0, 0, kClientWidth, kClientHeight}, "",
-     "statusgauge", ControlSkin::Data,
+    {"bsSkinGauge1",
+     "",
+     ui::Align::alClient,
+     {0, 0, kClientWidth, kClientHeight},
+     "",
+     "statusgauge",
+     ControlSkin::Data,
      [](ui::Component* o) -> ui::Control* {
        auto* g = new skin::TbsSkinGauge(o);
        g->setUseSkinSize(true);

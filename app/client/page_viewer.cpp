@@ -45,8 +45,8 @@ class ViewerToolBar : public skin::TbsSkinToolBar {
     adjustClientRect(c);
     // The gauge's section of the skin now in force gives its height.
     gauge->ReadSkinSection();
-    const int g = gauge->SectionIndex() != -1 ? gauge->SkinRect().height()
-                                              : kViewerDefaultGaugeHeight;
+    const int g =
+        gauge->SectionIndex() != -1 ? gauge->SkinRect().height() : kViewerDefaultGaugeHeight;
     gauge->setBounds(c.left + kViewerGaugeMargin, c.top + gfx::Div(c.height() - g, 2),
                      c.width() - kViewerButtonWidth - 2 * kViewerGaugeMargin, g);
   }
@@ -57,20 +57,33 @@ std::array<ControlRow, 4> ViewerControls(int w, int h) {
   const int bar = kViewerBarHeight;
   const int button = kViewerButtonWidth;
   return {{
-      {"bsSkinToolBar1", "", Align::alBottom, {0, h - bar, w, bar}, "", "toolpanel",
+      {"bsSkinToolBar1",
+       "",
+       Align::alBottom,
+       {0, h - bar, w, bar},
+       "",
+       "toolpanel",
        ControlSkin::Data,
        [](Component* o) -> Control* {
          auto* t = new ViewerToolBar(o);
          t->setBorderStyle(skin::TbsSkinBorderStyle::bvNone);
          return t;
        }},
-      {"bsSkinSpeedButton1", "bsSkinToolBar1", Align::alRight, {w - button, 0, button, bar},
-       "关闭", "resizebutton", ControlSkin::Data,
+      {"bsSkinSpeedButton1",
+       "bsSkinToolBar1",
+       Align::alRight,
+       {w - button, 0, button, bar},
+       "关闭",
+       "resizebutton",
+       ControlSkin::Data,
        [](Component* o) -> Control* { return new skin::TbsSkinSpeedButton(o); }},
-      {"gp", "bsSkinToolBar1", Align::alNone,
+      {"gp",
+       "bsSkinToolBar1",
+       Align::alNone,
        {kViewerGaugeMargin, (bar - kViewerDefaultGaugeHeight) / 2,
         w - button - 2 * kViewerGaugeMargin, kViewerDefaultGaugeHeight},
-       "", "statusgauge",
+       "",
+       "statusgauge",
        ControlSkin::Data,
        [](Component* o) -> Control* {
          auto* g = new skin::TbsSkinGauge(o);
@@ -80,15 +93,20 @@ std::array<ControlRow, 4> ViewerControls(int w, int h) {
          g->setShowPercent(false);
          return g;
        }},
-      {"WB", "", Align::alClient, {0, 0, w, h - bar}, "", nullptr, ControlSkin::None,
+      {"WB",
+       "",
+       Align::alClient,
+       {0, 0, w, h - bar},
+       "",
+       nullptr,
+       ControlSkin::None,
        MakeBrowserHost},
   }};
 }
 
 }  // namespace
 
-TPageViewerForm::TPageViewerForm(ClientShared& shared, ui::Component* owner,
-                                 const Design& design)
+TPageViewerForm::TPageViewerForm(ClientShared& shared, ui::Component* owner, const Design& design)
     : ui::Form(owner), shared_(shared) {
   setName(design.name);
   setCaption(design.caption);
@@ -97,8 +115,7 @@ TPageViewerForm::TPageViewerForm(ClientShared& shared, ui::Component* owner,
   setPosition(ui::Position::poScreenCenter);
   bsFormFrame1 = MakeClientFrame(*this, shared_, design.frame);
   setClientSize(design.clientWidth, design.clientHeight);
-  BuildControls(*this, ViewerControls(design.clientWidth, design.clientHeight),
-                shared_.skinData());
+  BuildControls(*this, ViewerControls(design.clientWidth, design.clientHeight), shared_.skinData());
 
   bsSkinToolBar1 = FindControl<skin::TbsSkinToolBar>(*this, "bsSkinToolBar1");
   bsSkinSpeedButton1 = FindControl<skin::TbsSkinSpeedButton>(*this, "bsSkinSpeedButton1");

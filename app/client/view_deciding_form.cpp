@@ -13,8 +13,9 @@ TViewDecidingForm::TViewDecidingForm(ClientShared& shared, ui::Component* owner)
   WB->NavigateComplete2 = [this](platform::WebBrowser&, const std::string&) {
     WBNavigateComplete2();
   };
-  WB->BeforeNavigate2 = [this](platform::WebBrowser& sender, const std::string& url,
-                               bool& cancel) { WBBeforeNavigate2(sender, url, cancel); };
+  WB->BeforeNavigate2 = [this](platform::WebBrowser& sender, const std::string& url, bool& cancel) {
+    WBBeforeNavigate2(sender, url, cancel);
+  };
   afterConstruction();
 }
 
@@ -22,8 +23,7 @@ void TViewDecidingForm::FormShow() { firstPageShown_ = false; }
 
 void TViewDecidingForm::WBNavigateComplete2() { firstPageShown_ = true; }
 
-void TViewDecidingForm::WBBeforeNavigate2(platform::WebBrowser&, const std::string&,
-                                          bool& cancel) {
+void TViewDecidingForm::WBBeforeNavigate2(platform::WebBrowser&, const std::string&, bool& cancel) {
   if (firstPageShown_) cancel = true;
 }
 

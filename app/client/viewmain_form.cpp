@@ -48,14 +48,14 @@ TViewmainform::TViewmainform(ClientShared& shared, ui::Component* owner)
     : TPageViewerForm(shared, owner,
                       {"Viewmainform", "小组主界面", 738, 530, ui::FormStyle::fsNormal, false,
                        frame_settings::kViewmain}) {
-  WB->BeforeNavigate2 = [this](platform::WebBrowser& sender, const std::string& url,
-                               bool& cancel) { WBBeforeNavigate2(sender, url, cancel); };
+  WB->BeforeNavigate2 = [this](platform::WebBrowser& sender, const std::string& url, bool& cancel) {
+    WBBeforeNavigate2(sender, url, cancel);
+  };
   onDeactivate = [this](ui::Form&) { FormDeactivate(); };
   afterConstruction();
 }
 
-void TViewmainform::WBBeforeNavigate2(platform::WebBrowser&, const std::string& url,
-                                      bool& cancel) {
+void TViewmainform::WBBeforeNavigate2(platform::WebBrowser&, const std::string& url, bool& cancel) {
   if (GroupPageRefused(url)) cancel = true;
 }
 

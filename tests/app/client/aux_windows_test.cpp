@@ -11,11 +11,11 @@
 #include <thread>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <QTest>
 #include <QUrl>
 #include <QWebEngineView>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include "app/client/about_form.h"
 #include "app/client/client_shared.h"
@@ -49,7 +49,9 @@ constexpr int kLoadMs = 20000;
 std::string LinkPage(const std::string& target) {
   const std::string html =
       "<html><head><title>Page A</title></head><body style='margin:0'>"
-      "<a id='l' href='" + target + "' style='display:block;width:400px;height:300px'>on</a>"
+      "<a id='l' href='" +
+      target +
+      "' style='display:block;width:400px;height:300px'>on</a>"
       "</body></html>";
   return "data:text/html;charset=utf-8," +
          QUrl::toPercentEncoding(QString::fromStdString(html)).toStdString();
@@ -325,9 +327,8 @@ TEST_F(AuxWindowsTest, ViewerBarsFollowTheDocumentedArithmetic) {
 }
 
 TEST_F(AuxWindowsTest, GaugeTakesTheMaximumBeforeTheValue) {
-  for (app::TPageViewerForm* f :
-       {static_cast<app::TPageViewerForm*>(deciding_.get()),
-        static_cast<app::TPageViewerForm*>(viewmain_.get())}) {
+  for (app::TPageViewerForm* f : {static_cast<app::TPageViewerForm*>(deciding_.get()),
+                                  static_cast<app::TPageViewerForm*>(viewmain_.get())}) {
     f->WBProgressChange(150, 200);
     EXPECT_EQ(f->gp->MaxValue(), 200);
     EXPECT_EQ(f->gp->Value(), 150);
@@ -343,9 +344,8 @@ TEST_F(AuxWindowsTest, GaugeTakesTheMaximumBeforeTheValue) {
 }
 
 TEST_F(AuxWindowsTest, CloseButtonClosesEitherViewer) {
-  for (app::TPageViewerForm* f :
-       {static_cast<app::TPageViewerForm*>(deciding_.get()),
-        static_cast<app::TPageViewerForm*>(viewmain_.get())}) {
+  for (app::TPageViewerForm* f : {static_cast<app::TPageViewerForm*>(deciding_.get()),
+                                  static_cast<app::TPageViewerForm*>(viewmain_.get())}) {
     f->show();
     ASSERT_TRUE(f->visible());
     f->bsSkinSpeedButton1->click();
@@ -432,9 +432,8 @@ TEST_F(AuxWindowsTest, GroupViewerRefusesTheThirteenPageAndShowsOthers) {
 }
 
 TEST_F(AuxWindowsTest, NeitherViewerSwallowsRightClicks) {
-  for (app::TPageViewerForm* f :
-       {static_cast<app::TPageViewerForm*>(deciding_.get()),
-        static_cast<app::TPageViewerForm*>(viewmain_.get())}) {
+  for (app::TPageViewerForm* f : {static_cast<app::TPageViewerForm*>(deciding_.get()),
+                                  static_cast<app::TPageViewerForm*>(viewmain_.get())}) {
     f->WB->Navigate("about:blank");
     ASSERT_NE(f->WB->view(), nullptr);
     EXPECT_FALSE(shared_->swallowsRightClickAt(f->WB->view()));
@@ -501,9 +500,9 @@ TEST_F(AuxWindowsTest, AboutPictureIsTheCarriedJpegAtItsSize) {
     const Gradient* gradient;
   };
   // Points away from the chart and the text.
-  for (const Point& p : {Point{8, 10, &kPanel}, Point{8, 225, &kPanel}, Point{150, 20, &kPanel},
-                         Point{470, 10, &kField}, Point{470, 225, &kField},
-                         Point{300, 215, &kField}}) {
+  for (const Point& p :
+       {Point{8, 10, &kPanel}, Point{8, 225, &kPanel}, Point{150, 20, &kPanel},
+        Point{470, 10, &kField}, Point{470, 225, &kField}, Point{300, 215, &kField}}) {
     ExpectNear(picture.pixel(p.x, p.y), p.gradient->at(p.y, 236), p.x, p.y);
   }
   // The accent rule under the subtitle.
