@@ -369,7 +369,7 @@ TEST_F(AuxWindowsTest, DecisionViewerRefusesEveryNavigationAfterItsFirstPage) {
 
   // A click on the page's link is refused: the page stays, nothing is asked
   // of the server. (Clicked until the page has taken it.)
-  for (int i = 0; i < 40 && decisions.about("/?link") == nullptr; ++i) {
+  for (int i = 0; i < 100 && decisions.about("/?link") == nullptr; ++i) {
     ClickPage(*f.WB, QPoint(60, 60));
     QTest::qWait(100);
   }
@@ -421,7 +421,7 @@ TEST_F(AuxWindowsTest, GroupViewerRefusesTheThirteenPageAndShowsOthers) {
   QTest::qWait(200);
   EXPECT_EQ(f.WB->LocationName(), "Page A");
   // Later navigations, links included, go ahead.
-  for (int i = 0; i < 40 && decisions.about("/?link") == nullptr; ++i) {
+  for (int i = 0; i < 100 && decisions.about("/?link") == nullptr; ++i) {
     ClickPage(*f.WB, QPoint(60, 60));
     QTest::qWait(100);
   }
