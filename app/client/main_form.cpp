@@ -2,10 +2,11 @@
 // panes, the folder request of the main pane and the close step.
 #include "app/client/main_form.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <iterator>
+#include <thread>
 
 #include <QPointer>
 
@@ -26,6 +27,8 @@
 #include "skin/frame/form_frame.h"
 #include "skin/popup/skin_popup_menu.h"
 #include "ui/application.h"
+#include "ui/graphics/geometry.h"
+#include "ui/monitor.h"
 #include "ui/widget_host.h"
 
 namespace app {
@@ -185,6 +188,18 @@ platform::WebBrowser* HostedBrowser(ui::WidgetHost* host) {
   return host != nullptr ? dynamic_cast<platform::WebBrowser*>(host->hostedWidget()) : nullptr;
 }
 
+// Clears the history of visited addresses. The browser engine writes the
+// emptied list to disk on a thread of its own, a moment after the call
+// returns; a process ended right away would keep the old list in about one
+// of three ends (measured). The short pause lets that write finish; nothing
+// of this process runs meanwhile.
+constexpr std::chrono::milliseconds kHistoryWriteTime{200};
+
+void ClearBrowserHistory() {
+  platform::BrowserProfile::ClearHistory();
+  std::this_thread::sleep_for(kHistoryWriteTime);
+}
+
 // Ends the process at once: what the standard streams hold is written
 // first; nothing else runs, no destructor and no exit handler.
 [[noreturn]] void EndProcessNow(int exitCode) {
@@ -203,7 +218,7 @@ TMainForm::TMainForm(ClientShared& shared, ui::Component* owner)
   buildControls();
 
   EndProcess = EndProcessNow;
-  ClearHistory = [] { platform::BrowserProfile::ClearHistory(); };
+  ClearHistory = ClearBrowserHistory;
 
   onCreate = [this](ui::Form&) { FormCreate(); };
   onShow = [this](ui::Form&) { FormShow(); };
@@ -233,9 +248,12 @@ void TMainForm::buildControls() {
     auto* container = row.container[0] == '\0'
                           ? static_cast<ui::WinControl*>(this)
                           : Find<ui::WinControl>(*this, row.container);
-    c->setParent(container);
-    c->setBounds(row.bounds.left, row.bounds.top, row.bounds.width, row.bounds.height);
+    // Aligned and sized before it joins its container, which then places it
+    // once among the others (a splitter is made left-aligned and would
+    // otherwise be stretched to its container's height first).
     c->setAlign(row.align);
+    c->setBounds(row.bounds.left, row.bounds.top, row.bounds.width, row.bounds.height);
+    c->setParent(container);
     if (row.caption[0] != '\0') c->setCaption(row.caption);
     ApplySection(c, row, shared_.skinData());
   }
@@ -308,14 +326,19 @@ void TMainForm::FormCreate() {
 
 void TMainForm::FormShow() {
   // The first showing maximises; restoring then gives the designed size
-  // centred on the desktop, where the showing placed the window.
+  // centred on the desktop.
   if (shownOnce_) return;
   shownOnce_ = true;
-  if (bsFormFrame1 != nullptr) {
-    bsFormFrame1->SetFrameState(skin::FrameWindowState::Maximized);
-  } else {
+  if (bsFormFrame1 == nullptr) {
     setWindowState(ui::WindowState::wsMaximized);
+    return;
   }
+  // The skinned frame keeps the window states itself: a maximised state
+  // asked of the window before it was shown is handed over to the frame.
+  const gfx::Rect normal = normalBounds();
+  if (windowState() != ui::WindowState::wsNormal) setWindowState(ui::WindowState::wsNormal);
+  setBoundsRect(gfx::CenterRect(normal, ui::MonitorRect(*this)));
+  bsFormFrame1->SetFrameState(skin::FrameWindowState::Maximized);
 }
 
 void TMainForm::LoadTeacherPages() {
