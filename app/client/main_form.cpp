@@ -2,6 +2,7 @@
 // panes, the folder request of the main pane and the close step.
 #include "app/client/main_form.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -188,6 +189,19 @@ platform::WebBrowser* HostedBrowser(ui::WidgetHost* host) {
   return host != nullptr ? dynamic_cast<platform::WebBrowser*>(host->hostedWidget()) : nullptr;
 }
 
+// Where the restored window goes: centred on the desktop, and within the
+// work area, so that a screen smaller than the designed window still shows
+// its caption and status bar.
+gfx::Rect RestoredBounds(const gfx::Rect& designed, const gfx::Rect& desktop,
+                         const gfx::Rect& workArea) {
+  const int w = std::min(designed.width(), workArea.width());
+  const int h = std::min(designed.height(), workArea.height());
+  gfx::Rect r = gfx::CenterRect({0, 0, w, h}, desktop);
+  const int dx = std::max(workArea.left - r.left, std::min(0, workArea.right - r.right));
+  const int dy = std::max(workArea.top - r.top, std::min(0, workArea.bottom - r.bottom));
+  return gfx::OffsetRect(r, dx, dy);
+}
+
 // Clears the history of visited addresses. The browser engine writes the
 // emptied list to disk on a thread of its own, a moment after the call
 // returns; a process ended right away would keep the old list in about one
@@ -337,7 +351,7 @@ void TMainForm::FormShow() {
   // asked of the window before it was shown is handed over to the frame.
   const gfx::Rect normal = normalBounds();
   if (windowState() != ui::WindowState::wsNormal) setWindowState(ui::WindowState::wsNormal);
-  setBoundsRect(gfx::CenterRect(normal, ui::MonitorRect(*this)));
+  setBoundsRect(RestoredBounds(normal, ui::MonitorRect(*this), ui::MonitorWorkArea(*this)));
   bsFormFrame1->SetFrameState(skin::FrameWindowState::Maximized);
 }
 
