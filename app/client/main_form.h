@@ -104,8 +104,8 @@ class TMainForm : public ui::Form {
 
   ClientShared& shared_;
   bool shownOnce_ = false;
-  bool asking_ = false;       // the exit question is open
-  bool exiting_ = false;      // the close step was confirmed
+  bool asking_ = false;   // the exit question is open
+  bool exiting_ = false;  // the close step was confirmed
   bool choosingFolder_ = false;
 };
 

@@ -23,23 +23,22 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineView>
-#include <gtest/gtest.h>
 
 #include "app/client/client_shared.h"
 #include "app/client/console_routing.h"
 #include "app/core/server_protocol.h"
 #include "classroom_server_process.h"
-#include "test_http_peer.h"
 #include "platform/browser/browser_profile.h"
 #include "platform/browser/web_browser.h"
 #include "skin/controls/skin_button.h"
@@ -55,6 +54,7 @@
 #include "skin/dialogs/skin_message.h"
 #include "skin/frame/form_frame.h"
 #include "skin/popup/skin_popup_menu.h"
+#include "test_http_peer.h"
 #include "ui/application.h"
 #include "ui/widget_host.h"
 
@@ -154,8 +154,7 @@ class ConsoleTest : public ::testing::Test {
     // site share its renderer, so every console of the tests starts warm.
     keeper_ = new WebBrowser;
     keeper_->Navigate(server_->baseUrl());
-    (void)WaitUntil([] { return !keeper_->LocationName().empty() && !keeper_->Busy(); },
-                          kLoadMs);
+    (void)WaitUntil([] { return !keeper_->LocationName().empty() && !keeper_->Busy(); }, kLoadMs);
   }
   static void TearDownTestSuite() {
     delete keeper_;
@@ -236,42 +235,34 @@ TEST_F(ConsoleTest, CreationResetsTheLoginStateAndSetsTheHooks) {
 
 TEST_F(ConsoleTest, ControlsHaveTheirClassesSectionsAndSettings) {
   app::TMainForm& f = *form_;
+  // The members are found by name and class: a null one is missing or of
+  // another class.
   struct Row {
     const char* name;
     ui::Control* control;
-    bool classMatches;
     const char* section;
-    bool skinned;
+    bool skinned;  // draws from bsSkinData1; the splitters keep the default look
   };
-  auto* data = &shared_->skinData();
   const Row rows[] = {
-      {"BSEP", f.BSEP, f.BSEP != nullptr, "expanel", f.BSEP && f.BSEP->SkinData() == data},
-      {"bsSkinPanel2", f.bsSkinPanel2, f.bsSkinPanel2 != nullptr, "panel",
-       f.bsSkinPanel2 && f.bsSkinPanel2->SkinData() == data},
-      {"bsSkinSplitter1", f.bsSkinSplitter1, f.bsSkinSplitter1 != nullptr, "vsplitter",
-       f.bsSkinSplitter1 && f.bsSkinSplitter1->SkinData() == data},
-      {"bsSkinPanel1", f.bsSkinPanel1, f.bsSkinPanel1 != nullptr, "panel",
-       f.bsSkinPanel1 && f.bsSkinPanel1->SkinData() == data},
-      {"bsSkinSplitter2", f.bsSkinSplitter2, f.bsSkinSplitter2 != nullptr, "hsplitter",
-       f.bsSkinSplitter2 && f.bsSkinSplitter2->SkinData() == data},
-      {"bsSkinExPanel1", f.bsSkinExPanel1, f.bsSkinExPanel1 != nullptr, "expanel",
-       f.bsSkinExPanel1 && f.bsSkinExPanel1->SkinData() == data},
-      {"bsSkinToolBar1", f.bsSkinToolBar1, f.bsSkinToolBar1 != nullptr, "panel",
-       f.bsSkinToolBar1 && f.bsSkinToolBar1->SkinData() == data},
-      {"bsSkinLabel1", f.bsSkinLabel1, f.bsSkinLabel1 != nullptr, "label",
-       f.bsSkinLabel1 && f.bsSkinLabel1->SkinData() == data},
-      {"gp", f.gp, f.gp != nullptr, "statusgauge", f.gp && f.gp->SkinData() == data},
+      {"BSEP", f.BSEP, "expanel", true},
+      {"bsSkinPanel2", f.bsSkinPanel2, "panel", true},
+      {"bsSkinSplitter1", f.bsSkinSplitter1, "vsplitter", false},
+      {"bsSkinPanel1", f.bsSkinPanel1, "panel", true},
+      {"bsSkinSplitter2", f.bsSkinSplitter2, "hsplitter", false},
+      {"bsSkinExPanel1", f.bsSkinExPanel1, "expanel", true},
+      {"bsSkinToolBar1", f.bsSkinToolBar1, "panel", true},
+      {"bsSkinLabel1", f.bsSkinLabel1, "label", true},
+      {"gp", f.gp, "statusgauge", true},
   };
   for (const Row& r : rows) {
-    ASSERT_TRUE(r.classMatches) << r.name;
+    ASSERT_NE(r.control, nullptr) << r.name;
     EXPECT_EQ(f.findComponent(r.name), r.control) << r.name;
-    auto* skinned = dynamic_cast<skin::SkinControlLayer<ui::WinControl>*>(r.control);
+    auto* windowed = dynamic_cast<skin::SkinControlLayer<ui::WinControl>*>(r.control);
     auto* graphic = dynamic_cast<skin::SkinControlLayer<ui::GraphicControl>*>(r.control);
-    const std::string section = skinned ? skinned->SkinDataName() : graphic->SkinDataName();
-    EXPECT_EQ(section, r.section) << r.name;
-    // The splitters keep their default look under every skin.
-    const bool splitter = r.control == f.bsSkinSplitter1 || r.control == f.bsSkinSplitter2;
-    EXPECT_EQ(r.skinned, !splitter) << r.name;
+    ASSERT_TRUE(windowed != nullptr || graphic != nullptr) << r.name;
+    EXPECT_EQ(windowed ? windowed->SkinDataName() : graphic->SkinDataName(), r.section) << r.name;
+    skin::TbsSkinData* data = windowed ? windowed->SkinData() : graphic->SkinData();
+    EXPECT_EQ(data, r.skinned ? &shared_->skinData() : nullptr) << r.name;
   }
   for (const char* name : {"WB", "WB1", "WB2"}) {
     auto* host = dynamic_cast<ui::WidgetHost*>(f.findComponent(name));
@@ -319,7 +310,7 @@ TEST_F(ConsoleTest, ControlsHaveTheirClassesSectionsAndSettings) {
 
   // The left pane's popup menu: three items, the middle one hidden.
   ASSERT_NE(f.bsSkinPopupMenu1, nullptr);
-  EXPECT_EQ(f.bsSkinPopupMenu1->SkinData(), data);
+  EXPECT_EQ(f.bsSkinPopupMenu1->SkinData(), &shared_->skinData());
   const ui::MenuItem& items = f.bsSkinPopupMenu1->items();
   ASSERT_EQ(items.count(), 3);
   EXPECT_EQ(items.item(0)->caption(), "课程配置");
@@ -413,9 +404,9 @@ TEST_P(ConsoleStartTest, StartsMaximisedAndRestoresCentredOnTheDesktop) {
   // primary screen (an auto-hidden task bar stays reachable at the edge).
   const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
   const int inset = avail == QGuiApplication::primaryScreen()->geometry() ? 1 : 0;
-  EXPECT_EQ(f.boundsRect(),
-            (gfx::Rect{avail.left() + inset, avail.top() + inset,
-                       avail.left() + avail.width() - inset, avail.top() + avail.height() - inset}));
+  EXPECT_EQ(f.boundsRect(), (gfx::Rect{avail.left() + inset, avail.top() + inset,
+                                       avail.left() + avail.width() - inset,
+                                       avail.top() + avail.height() - inset}));
   // Restored: the designed size centred on the screen, and within the work
   // area, so a screen smaller than the window cuts off neither caption nor
   // status bar.
@@ -534,18 +525,18 @@ TEST_F(ConsoleTest, UntitledPagesChangeNoCaption) {
   const std::string html = "<html><body>untitled</body></html>";
   testsupport::TestHttpPeer peer(testsupport::TestHttpPeer::Mode::Answer,
                                  "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
-                                     std::to_string(html.size()) +
-                                     "\r\nConnection: close\r\n\r\n" + html);
+                                     std::to_string(html.size()) + "\r\nConnection: close\r\n\r\n" +
+                                     html);
   const std::string base = "http://127.0.0.1:" + std::to_string(peer.port()) + "/simA/teacher/";
   form_->WB1->Navigate(base + "teacher_report.jsp");
   form_->WB2->Navigate(base + "teacher_config_companyonline.jsp");
   // Only left.jsp pages stay in the function list.
   form_->WB->Navigate(base + "left.jsp?courseid=12");
   UNTIL_TRUE(Contains(form_->WB->LocationURL(), "127.0.0.1:" + std::to_string(peer.port())) &&
-                Contains(form_->WB1->LocationURL(), "teacher_report.jsp") &&
-                Contains(form_->WB2->LocationURL(), std::to_string(peer.port())) &&
-                !form_->WB->Busy() && !form_->WB1->Busy() && !form_->WB2->Busy(),
-            kLoadMs);
+                 Contains(form_->WB1->LocationURL(), "teacher_report.jsp") &&
+                 Contains(form_->WB2->LocationURL(), std::to_string(peer.port())) &&
+                 !form_->WB->Busy() && !form_->WB1->Busy() && !form_->WB2->Busy(),
+             kLoadMs);
   QTest::qWait(200);
   EXPECT_TRUE(Contains(form_->WB1->LocationName(), "127.0.0.1")) << form_->WB1->LocationName();
   EXPECT_EQ(ui::Application::instance().title(), "功能列表");
@@ -646,9 +637,9 @@ TEST_F(ConsoleTest, FolderRequestWritesTheChosenFolderIntoThePage) {
   EXPECT_EQ(form_->WB1->LocationURL(), pageBefore);
 
   // A name of an element that is no input element: nothing changes either.
-  form_->WB1->runScript(QStringLiteral(
-      "var d=document.createElement('div');d.id='plainbox';d.textContent='x';"
-      "document.body.appendChild(d);location.href='http://selectdialog/plainbox/'"));
+  form_->WB1->runScript(
+      QStringLiteral("var d=document.createElement('div');d.id='plainbox';d.textContent='x';"
+                     "document.body.appendChild(d);location.href='http://selectdialog/plainbox/'"));
   UNTIL_EQ(shown, 4, 10000);
   QTest::qWait(300);
   EXPECT_EQ(form_->WB1->evaluate(QStringLiteral("document.getElementById('plainbox').textContent"))
@@ -663,12 +654,17 @@ TEST_F(ConsoleTest, FolderRequestFromTheFunctionListIsAnsweredInTheMainPane) {
   std::string chosen;
   shared_->folderDialog().OnShown = [&](skin::TbsSelDirDlgForm& d) {
     ++shown;
+    // A second request while the dialog is open opens no second dialog.
+    form_->WB1->runScript(QStringLiteral("location.href='http://selectdialog/exportpath/'"));
+    QTest::qWait(500);
     chosen = d.tree()->SelectedPath();
     d.okButton()->click();
   };
   form_->WB->runScript(QStringLiteral("location.href='http://selectdialog/exportpath/'"));
   UNTIL_EQ(shown, 1, 10000);
   UNTIL_TRUE(inputValue(*form_->WB1, "exportpath") == chosen && !chosen.empty(), 10000);
+  QTest::qWait(300);
+  EXPECT_EQ(shown, 1);
   EXPECT_EQ(form_->WB->LocationURL(), pageUrl("left.jsp"));
   EXPECT_EQ(form_->WB1->LocationURL(), pageUrl("teacher_default.jsp"));
 }
@@ -687,8 +683,8 @@ TEST_F(ConsoleTest, RightClicksAreSwallowedInTheClientBrowsersOnly) {
     b->Navigate(pageUrl("teacher_report.jsp"));
   }
   UNTIL_TRUE(course->LocationName() == "经营报表" && viewer->LocationName() == "经营报表" &&
-                !course->Busy() && !viewer->Busy(),
-            kLoadMs);
+                 !course->Busy() && !viewer->Busy(),
+             kLoadMs);
   shared_->installRightClickFilter();
   form_->show();
   const QString listen = QStringLiteral(
@@ -717,14 +713,15 @@ TEST_F(ConsoleTest, RightClicksAreSwallowedInTheClientBrowsersOnly) {
   // A right click on the status bar is delivered.
   int labelDowns = 0;
   int gaugeDowns = 0;
-  form_->bsSkinLabel1->onMouseDown = [&](ui::Control&, ui::MouseButton button, unsigned, int,
-                                         int) { labelDowns += button == ui::MouseButton::Right; };
+  form_->bsSkinLabel1->onMouseDown = [&](ui::Control&, ui::MouseButton button, unsigned, int, int) {
+    labelDowns += button == ui::MouseButton::Right;
+  };
   form_->gp->onMouseDown = [&](ui::Control&, ui::MouseButton button, unsigned, int, int) {
     gaugeDowns += button == ui::MouseButton::Right;
   };
   QWidget* top = form_->widget();
-  for (ui::Control* c : {static_cast<ui::Control*>(form_->bsSkinLabel1),
-                         static_cast<ui::Control*>(form_->gp)}) {
+  for (ui::Control* c :
+       {static_cast<ui::Control*>(form_->bsSkinLabel1), static_cast<ui::Control*>(form_->gp)}) {
     const QPoint p = c->widget()->mapTo(top, QPoint(c->width() / 2, c->height() / 2));
     QTest::mouseClick(top->windowHandle(), Qt::RightButton, {}, p);
   }
@@ -901,9 +898,9 @@ TEST(ConsoleProcess, ConfirmedCloseEndsTheProcessAndItsBrowserHelpers) {
   testsupport::ScratchDir dir;
   const std::string setting = dir.path() + "|" + server.baseUrl();
   ::setenv(kChildVariable, setting.c_str(), 1);
-  const auto [code, out] = testsupport::RunProgram(
-      std::filesystem::read_symlink("/proc/self/exe").string(),
-      {"--gtest_filter=ConsoleExitChild.EndsThroughTheCloseStep"}, 120);
+  const auto [code, out] =
+      testsupport::RunProgram(std::filesystem::read_symlink("/proc/self/exe").string(),
+                              {"--gtest_filter=ConsoleExitChild.EndsThroughTheCloseStep"}, 120);
   ::unsetenv(kChildVariable);
   EXPECT_EQ(code, 0) << out;
   EXPECT_TRUE(Contains(out, "console closing")) << out;
