@@ -11,7 +11,15 @@ if(NOT KAVRO_WINDOWLESS)
     LINKS kavro_app_core kavro_app_crash kavro_skin_dialogs kavro_skin_controls kavro_skin_frame
           kavro_skin_popup kavro_platform_browser kavro_platform kavro_resources kavro_ui
           Qt6::Widgets JPEG::JPEG)
-  if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/client/main_form.h)
+  # The program is made once all seven windows are there.
+  set(client_windows_ready ON)
+  foreach(window main_form login_form course_form group_form view_deciding_form about_form
+                 viewmain_form)
+    if(NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/client/${window}.h)
+      set(client_windows_ready OFF)
+    endif()
+  endforeach()
+  if(client_windows_ready)
     kavro_module(kavro_app_program DIR app/program
       SOURCES program/teacher_program.cpp
       LINKS kavro_app_client)
