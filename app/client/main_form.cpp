@@ -236,6 +236,9 @@ TMainForm::TMainForm(ClientShared& shared, ui::Component* owner)
     : ui::Form(owner), shared_(shared) {
   setName("MainForm");
   setPosition(ui::Position::poDesktopCenter);
+  // The message dialog, the hint and the folder dialog go with the console,
+  // the main window, where the application looks for its hint.
+  shared_.attachConsole(*this);
   bsFormFrame1 = MakeClientFrame(*this, shared_, frame_settings::kConsole);
   setClientSize(kDesignClientWidth, kDesignClientHeight);
   buildControls();

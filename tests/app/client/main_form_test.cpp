@@ -227,6 +227,9 @@ TEST_F(ConsoleTest, CreationResetsTheLoginStateAndSetsTheHooks) {
   EXPECT_EQ(form_->clientWidth(), 911);
   EXPECT_EQ(form_->clientHeight(), 787);
   EXPECT_FALSE(form_->visible());
+  // The console carries the client's shared components.
+  for (const char* name : {"bsSkinMessage", "bsSkinHint1", "bsSkinSelectDirectoryDialog1"})
+    EXPECT_NE(form_->findComponent(name), nullptr) << name;
   // The hooks go with the window.
   form_.reset();
   EXPECT_FALSE(static_cast<bool>(shared_->loadTeacherPages));
