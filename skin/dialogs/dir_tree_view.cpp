@@ -4,6 +4,7 @@
 #include "skin/dialogs/dir_tree_view.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <unordered_map>
 #include <stdexcept>
 
 #include "skin/data/more_control_data.h"
@@ -321,11 +323,24 @@ void TbsSkinDirTreeView::ScrollToX(int x) {
 
 int TbsSkinDirTreeView::contentWidth() const {
   if (contentWidth_ >= 0 && rowsValid_) return contentWidth_;
-  const gfx::Font font = treeFont();
+  // Shaping a name is dear, and a folder may hold many thousand: for the
+  // scroll range a row is as wide as the sum of its characters' advances,
+  // which kerning only ever makes a pixel or two wider than the text drawn.
+  const QFontMetrics metrics(gfx::ToQFont(treeFont()));
+  std::unordered_map<char32_t, int> advances;
   int w = 0;
   for (Node* n : rows()) {
-    if (n->textWidth < 0) n->textWidth = gfx::MeasureText(font, n->item.displayName).width;
-    w = std::max(w, (n->level + 1) * kIndent + kIconSize + kTextGap + n->textWidth + 4);
+    if (n->roughTextWidth < 0) {
+      int sum = 0;
+      for (char32_t c : QString::fromStdString(n->item.displayName).toUcs4()) {
+        auto it = advances.find(c);
+        if (it == advances.end())
+          it = advances.emplace(c, metrics.horizontalAdvance(QString::fromUcs4(&c, 1))).first;
+        sum += it->second;
+      }
+      n->roughTextWidth = sum;
+    }
+    w = std::max(w, (n->level + 1) * kIndent + kIconSize + kTextGap + n->roughTextWidth + 4);
   }
   contentWidth_ = w;
   return w;
@@ -476,6 +491,7 @@ void TbsSkinDirTreeView::EndLabelEdit(bool commit) {
     if (auto renamed = ns_->rename(selected_->item, text, &why)) {
       selected_->item = *renamed;
       selected_->textWidth = -1;
+      selected_->roughTextWidth = -1;
       contentWidth_ = -1;
       // Its sub-folders' paths changed with it: read them again when needed.
       selected_->children.clear();
