@@ -4,7 +4,7 @@
 #include "skin/dialogs/dir_tree_view.h"
 
 #include <QApplication>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
@@ -13,6 +13,7 @@
 #include <QPainterPath>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
 #include <unordered_map>
@@ -324,21 +325,22 @@ void TbsSkinDirTreeView::ScrollToX(int x) {
 int TbsSkinDirTreeView::contentWidth() const {
   if (contentWidth_ >= 0 && rowsValid_) return contentWidth_;
   // Shaping a name is dear, and a folder may hold many thousand: for the
-  // scroll range a row is as wide as the sum of its characters' advances,
-  // which kerning only ever makes a pixel or two wider than the text drawn.
-  const QFontMetrics metrics(gfx::ToQFont(treeFont()));
-  std::unordered_map<char32_t, int> advances;
+  // scroll range a row is as wide as the sum of its characters' advances
+  // (unrounded, so that long names do not come out short), which only
+  // kerning makes differ from the text drawn, by a pixel or two at most.
+  const QFontMetricsF metrics(gfx::ToQFont(treeFont()));
+  std::unordered_map<char32_t, qreal> advances;
   int w = 0;
   for (Node* n : rows()) {
     if (n->roughTextWidth < 0) {
-      int sum = 0;
+      qreal sum = 0;
       for (char32_t c : QString::fromStdString(n->item.displayName).toUcs4()) {
         auto it = advances.find(c);
         if (it == advances.end())
           it = advances.emplace(c, metrics.horizontalAdvance(QString::fromUcs4(&c, 1))).first;
         sum += it->second;
       }
-      n->roughTextWidth = sum;
+      n->roughTextWidth = static_cast<int>(std::ceil(sum));
     }
     w = std::max(w, (n->level + 1) * kIndent + kIconSize + kTextGap + n->roughTextWidth + 4);
   }
