@@ -35,26 +35,26 @@ constexpr std::array<std::string_view, kSize> kRows = {
     "................",  //
 };
 
+struct InkOf {
+  char key;
+  gfx::Color color;
+};
+constexpr std::array<InkOf, 7> kInks = {{
+    {'o', gfx::Color::rgb(138, 88, 12)},
+    {'h', gfx::Color::rgb(246, 204, 104)},
+    {'l', gfx::Color::rgb(255, 238, 178)},
+    {'b', gfx::Color::rgb(252, 208, 84)},
+    {'s', gfx::Color::rgb(226, 168, 44)},
+    {'G', gfx::Color::rgb(22, 104, 34)},
+    {'g', gfx::Color::rgb(86, 204, 74)},
+}};
+// The transparent colour, used by no other pixel.
+constexpr gfx::Color kTransparent = gfx::Color::rgb(255, 0, 255);
+
 gfx::Color Ink(char c) {
-  switch (c) {
-    case 'o':
-      return gfx::Color::rgb(138, 88, 12);
-    case 'h':
-      return gfx::Color::rgb(246, 204, 104);
-    case 'l':
-      return gfx::Color::rgb(255, 238, 178);
-    case 'b':
-      return gfx::Color::rgb(252, 208, 84);
-    case 's':
-      return gfx::Color::rgb(226, 168, 44);
-    case 'G':
-      return gfx::Color::rgb(22, 104, 34);
-    case 'g':
-      return gfx::Color::rgb(86, 204, 74);
-    default:
-      // The transparent colour, used by no other pixel.
-      return gfx::Color::rgb(255, 0, 255);
-  }
+  for (const InkOf& ink : kInks)
+    if (ink.key == c) return ink.color;
+  return kTransparent;
 }
 
 }  // namespace
