@@ -14,9 +14,9 @@
 
 #include <QDir>
 #include <QMessageBox>
-#include <QtGlobal>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <QtGlobal>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -73,9 +73,9 @@ BENCHMARK(BM_MessageDialogBuildDefaultLook)->Unit(benchmark::kMicrosecond);
 
 void BM_QMessageBoxBuild(benchmark::State& state) {
   for (auto _ : state) {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, QString::fromUtf8("确认"),
-                                             QString::fromUtf8(kText),
-                                             QMessageBox::Yes | QMessageBox::No);
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::Question, QString::fromUtf8("确认"),
+                                      QString::fromUtf8(kText), QMessageBox::Yes | QMessageBox::No);
     box->show();
     box->repaint();
     box->hide();

@@ -16,8 +16,8 @@
 #include <cmath>
 #include <map>
 #include <set>
-#include <unordered_map>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "skin/data/more_control_data.h"
 #include "ui/graphics/canvas.h"

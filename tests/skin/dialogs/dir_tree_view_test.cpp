@@ -222,8 +222,8 @@ TEST_F(DirTree, TheHorizontalRangeReachesTheEndOfTheWidestName) {
   tree_->SelectPath(folder("/home/docs/a1/" + name));
   const auto* n = tree_->Selected();
   ASSERT_EQ(n->level, 4);
-  const int drawn =
-      QFontMetrics(gfx::ToQFont(tree_->DefaultFont)).horizontalAdvance(QString::fromStdString(name));
+  const int drawn = QFontMetrics(gfx::ToQFont(tree_->DefaultFont))
+                        .horizontalAdvance(QString::fromStdString(name));
   const int end = 4 * 19 + 19 + 16 + 4 + drawn;
   const auto h = tree_->HorizontalScroll();
   EXPECT_GE(h.max, end);

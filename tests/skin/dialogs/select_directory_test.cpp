@@ -285,7 +285,8 @@ TEST_F(SelectDirectoryToolBar, ANewFolderWhereNoneCanBeMadeIsToldClearly) {
   ASSERT_EQ(messages_.size(), 2u);
   EXPECT_EQ(messages_[0].rfind("Unable to create the folder \"新建文件夹\" in \"/sys\": ", 0), 0u)
       << messages_[0];
-  EXPECT_GT(messages_[0].size(), std::string("Unable to create the folder \"新建文件夹\" in \"/sys\": ").size());
+  EXPECT_GT(messages_[0].size(),
+            std::string("Unable to create the folder \"新建文件夹\" in \"/sys\": ").size());
   EXPECT_EQ(messages_[1].rfind("Unable to create the folder \"新建文件夹\" in \"计算机\": ", 0), 0u)
       << messages_[1];
 }
