@@ -58,15 +58,20 @@ class PathToolBar : public TbsSkinToolBar {
   }
 };
 
-// The folder a path typed by the user names: "~" is the home folder, and a
-// relative path is taken inside the selected folder.
+// The folder a path typed by the user names: "~" is the home folder, a
+// relative path is taken inside the selected folder (inside the home folder
+// when a virtual folder is selected), and "." and ".." steps are resolved.
 std::string TypedFolder(const std::string& typed, const std::string& homePath,
                         const std::string& selectedPath) {
-  if (typed == "~") return homePath;
-  if (typed.rfind("~/", 0) == 0) return homePath + typed.substr(1);
-  if (typed.front() != '/' && platform::FolderNamespace::directoryExists(selectedPath))
-    return selectedPath + (selectedPath.back() == '/' ? "" : "/") + typed;
-  return typed;
+  std::string path = typed;
+  if (typed == "~" || typed.rfind("~/", 0) == 0) {
+    path = homePath + typed.substr(1);
+  } else if (typed.front() != '/') {
+    const std::string base =
+        platform::FolderNamespace::directoryExists(selectedPath) ? selectedPath : homePath;
+    path = base + "/" + typed;
+  }
+  return QDir::cleanPath(QString::fromStdString(path)).toStdString();
 }
 
 }  // namespace
@@ -165,9 +170,9 @@ void TbsSelDirDlgForm::buildToolBar() {
   pathBox_->SetSkinDataName("tooledit");
   pathBox_->setParent(bar);
   pathBox_->setEditText(tree_->SelectedPath());
-  // Enter and Escape belong to the path box here: the window's OK and
-  // Cancel buttons do not see them, but for an Escape in a box that shows
-  // the selected folder already, which closes the window.
+  // Enter in the path box selects the folder typed there and never reaches
+  // the OK button. Escape first brings the selected folder's path back;
+  // only in a box that shows it already does it reach the Cancel button.
   pathBox_->onKeyDown = [this](ui::Control&, int& key, unsigned) {
     if (key == ui::VK_RETURN) {
       key = 0;

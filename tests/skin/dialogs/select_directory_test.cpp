@@ -171,7 +171,7 @@ class SelectDirectoryToolBar : public SelectDirectory {
 
 TEST_F(SelectDirectoryToolBar, ThePathBoxFollowsTheSelectionAndEnterSelectsATypedFolder) {
   dialog_.Directory = root_ + "/home/docs";
-  std::string shown, afterEnter, boxAfterEnter, afterTilde;
+  std::string shown, afterEnter, boxAfterEnter, afterTilde, afterRelative, afterRelativeToComputer;
   bool open = false;
   gfx::Rect bar, box, button;
   dialog_.OnShown = [&](TbsSelDirDlgForm& f) {
@@ -183,8 +183,13 @@ TEST_F(SelectDirectoryToolBar, ThePathBoxFollowsTheSelectionAndEnterSelectsAType
     open = StillOpen(f);  // Enter in the path box is not the OK button's
     afterEnter = f.tree()->SelectedPath();
     boxAfterEnter = f.pathBox()->Text();
-    TypeInPathBox(f, "~/docs", Qt::Key_Enter);
+    TypeInPathBox(f, "~/docs/a1/../", Qt::Key_Enter);
     afterTilde = f.tree()->SelectedPath();
+    TypeInPathBox(f, "a1", Qt::Key_Return);  // inside the selected folder
+    afterRelative = f.tree()->SelectedPath();
+    f.tree()->SelectMyComputer();
+    TypeInPathBox(f, "docs", Qt::Key_Return);  // inside the home folder
+    afterRelativeToComputer = f.tree()->SelectedPath();
     f.tree()->setFocus();
     Key(f, Qt::Key_Return);  // elsewhere Enter confirms as before
   };
@@ -194,6 +199,8 @@ TEST_F(SelectDirectoryToolBar, ThePathBoxFollowsTheSelectionAndEnterSelectsAType
   EXPECT_EQ(afterEnter, root_ + "/home/docs/a1");
   EXPECT_EQ(boxAfterEnter, root_ + "/home/docs/a1");
   EXPECT_EQ(afterTilde, root_ + "/home/docs");
+  EXPECT_EQ(afterRelative, root_ + "/home/docs/a1");
+  EXPECT_EQ(afterRelativeToComputer, root_ + "/home/docs");
   EXPECT_EQ(dialog_.Directory, root_ + "/home/docs");
   EXPECT_TRUE(messages_.empty());
   // The bar across the top, 25 high; the button 27 wide at its right end,
