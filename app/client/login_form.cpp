@@ -6,6 +6,9 @@
 #include <cmath>
 #include <exception>
 
+#include <QTimer>
+#include <QWidget>
+
 #include "app/client/client_shared.h"
 #include "app/client/course_form.h"
 #include "app/client/login_form_parts.h"
@@ -177,6 +180,11 @@ TLoginForm::~TLoginForm() = default;
 void TLoginForm::FormShow() {
   MayClose = false;
   settings_.Load(*this);
+  // The teacher starts with the server box, first in the tab order, once
+  // the window is on the screen.
+  QTimer::singleShot(0, widget(), [this] {
+    if (activeControl() == nullptr) bsSkinComboBox1->setFocus();
+  });
 }
 
 void TLoginForm::selectQuietly(skin::TbsSkinComboBox& combo, int index) {

@@ -17,6 +17,7 @@
 #include "skin/controls/skin_password_edit.h"
 #include "skin/controls/skin_speed_button.h"
 #include "skin/controls/skin_std_label.h"
+#include "skin/dialogs/skin_message.h"
 #include "ui/form.h"
 #include "ui/widget_host.h"
 
@@ -142,6 +143,20 @@ void ShowUserMessage(ClientShared& shared, const UserMessage& message) {
     case UserMessage::Kind::Information:
       break;
   }
+  // The login and course windows stay on top of the others; a message that
+  // did not would open behind them, out of the teacher's sight, under a
+  // window manager. It stays on top as well while it is shown.
+  skin::TbsSkinMessage& dialog = shared.message();
+  auto shown = dialog.OnShown;
+  dialog.OnShown = [shown](skin::TbsMessageForm& form) {
+    form.setFormStyle(ui::FormStyle::fsStayOnTop);
+    if (shown) shown(form);
+  };
+  struct Restore {
+    skin::TbsSkinMessage& dialog;
+    std::function<void(skin::TbsMessageForm&)> shown;
+    ~Restore() { dialog.OnShown = std::move(shown); }
+  } restore{dialog, shown};
   shared.showMessage(message.text, kind);
 }
 

@@ -321,6 +321,8 @@ TEST_F(LoginFormTest, FirstStartWithoutASettingsFileShowsTheDefaultsInTheFirstSk
   }
   EXPECT_FALSE(f.bsSkinPasswordEdit2->enabled());
   EXPECT_FALSE(f.bsSkinSpeedButton1->enabled());
+  // The teacher starts typing the server.
+  WAIT_TRUE(HasFocus(f, f.bsSkinComboBox1), 2000);
   // Not closable before a login.
   EXPECT_FALSE(f.MayClose);
   f.close();
@@ -406,6 +408,8 @@ TEST_F(LoginFormTest, ARefusedLoginShowsTheServersMessageAndWritesNothing) {
   typeLogin("127.0.0.1", serverPort(), "101", "wrong");
   ClickOn(login_->bsSkinButton1);
   EXPECT_TRUE(lastMessageIs("进入口令错误，请重新输入！", skin::TMsgDlgType::mtInformation));
+  // Above this window, which stays on top of the others.
+  EXPECT_TRUE(shown_.back().onTop);
   EXPECT_FALSE(std::filesystem::exists(iniPath()));
   EXPECT_FALSE(login_->MayClose);
   EXPECT_EQ(shared_->state().ClassroomId, -1);

@@ -49,10 +49,12 @@ class Messages {
   struct Shown {
     std::string text;
     std::string caption;  // names the kind
+    bool onTop = false;   // stays on top of the other windows
   };
   void attach(app::ClientShared& shared) {
     shared.message().OnShown = [this](skin::TbsMessageForm& f) {
-      shown.push_back({f.messageLabel()->caption(), f.caption()});
+      shown.push_back({f.messageLabel()->caption(), f.caption(),
+                       f.formStyle() == ui::FormStyle::fsStayOnTop});
       f.button(skin::mbYes)->click();
     };
   }
