@@ -245,8 +245,7 @@ void TLoginForm::bsSkinMenuButton1Click() {
   // Centred with halves going to the even neighbour.
   const gfx::Size screen = ui::PrimaryScreenSize();
   setBounds(static_cast<int>(std::nearbyint((screen.width - width()) / 2.0)),
-            static_cast<int>(std::nearbyint((screen.height - height()) / 2.0)), width(),
-            height());
+            static_cast<int>(std::nearbyint((screen.height - height()) / 2.0)), width(), height());
 }
 
 // --- the proxy test, the login step and the exit ---------------------------------------
@@ -361,8 +360,7 @@ void TLoginForm::writeBrowserSettings() {
   } catch (const std::exception& e) {
     // Not this window's to handle: the general error reporting tells the
     // teacher and records it.
-    shared_.crash().report(std::string("The browser settings could not be written: ") +
-                           e.what());
+    shared_.crash().report(std::string("The browser settings could not be written: ") + e.what());
   }
 }
 

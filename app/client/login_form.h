@@ -102,7 +102,7 @@ class TLoginForm : public ui::Form, public SettingsLoadTarget {
   SettingsFile settings_;
   std::unique_ptr<HttpClient> client_;
   std::string browserSettingsPath_;
-  bool quiet_ = false;     // a selector is being set by the window itself
+  bool quiet_ = false;      // a selector is being set by the window itself
   bool loggingIn_ = false;  // the login step runs (its request or the course window)
   // Expires with the window: code that ran the event loop checks it before
   // it touches the window again.

@@ -42,10 +42,10 @@ ui::Control* MakeControl(ui::Form& form, const ControlRow& row, skin::TbsSkinDat
     case ControlClass::TextLabel:
     case ControlClass::StdLabel: {
       // The table gives a label its size; it does not take its text's.
-      skin::SkinTextLabelBase* label = row.cls == ControlClass::TextLabel
-                                           ? static_cast<skin::SkinTextLabelBase*>(
-                                                 new skin::TbsSkinTextLabel(&form))
-                                           : new skin::TbsSkinStdLabel(&form);
+      skin::SkinTextLabelBase* label =
+          row.cls == ControlClass::TextLabel
+              ? static_cast<skin::SkinTextLabelBase*>(new skin::TbsSkinTextLabel(&form))
+              : new skin::TbsSkinStdLabel(&form);
       label->setAutoSize(false);
       return Skinned(label, row, data);
     }

@@ -4,11 +4,11 @@
 // request and what follows it, its faults, and the exit button.
 #include "app/client/course_form.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -56,11 +56,21 @@ TEST(ReadClassChoiceTest, TheSelectedIdAndItsDocbaseGiveTheClass) {
     const char* contextPath;
   };
   const Row rows[] = {
-      {"number and docbase", {Id("7", true), Named("docbase7", "simA")}, app::ClassChoice::Chosen,
-       7, "old", "simA", "simA"},
+      {"number and docbase",
+       {Id("7", true), Named("docbase7", "simA")},
+       app::ClassChoice::Chosen,
+       7,
+       "old",
+       "simA",
+       "simA"},
       {"number and database", {Id("7#db2", true)}, app::ClassChoice::Chosen, 7, "db2", "", "KVRCS"},
       {"an empty database", {Id("7#", true)}, app::ClassChoice::Chosen, 7, "", "", "KVRCS"},
-      {"database after the first #", {Id("7#a#b", true)}, app::ClassChoice::Chosen, 7, "a#b", "",
+      {"database after the first #",
+       {Id("7#a#b", true)},
+       app::ClassChoice::Chosen,
+       7,
+       "a#b",
+       "",
        "KVRCS"},
       {"docbase before the id",
        {Named("docbase7", "early"), Id("7", true)},
@@ -90,15 +100,24 @@ TEST(ReadClassChoiceTest, TheSelectedIdAndItsDocbaseGiveTheClass) {
        "old",
        "",
        "KVRCS"},
-      {"nothing selected", {Id("7", false), Id("8", false)}, app::ClassChoice::NoChoice, -9999,
-       "old", "", "KVRCS"},
+      {"nothing selected",
+       {Id("7", false), Id("8", false)},
+       app::ClassChoice::NoChoice,
+       -9999,
+       "old",
+       "",
+       "KVRCS"},
       {"no id at all", {Named("name", "x")}, app::ClassChoice::NoChoice, -9999, "old", "", "KVRCS"},
-      {"a number that means no class", {Id("-10000", true)}, app::ClassChoice::NoChoice, -10000,
-       "old", "", "KVRCS"},
+      {"a number that means no class",
+       {Id("-10000", true)},
+       app::ClassChoice::NoChoice,
+       -10000,
+       "old",
+       "",
+       "KVRCS"},
       {"empty value", {Id("", true)}, app::ClassChoice::Invalid, -9999, "old", "", "KVRCS"},
       {"letters", {Id("abc", true)}, app::ClassChoice::Invalid, -9999, "old", "", "KVRCS"},
-      {"nothing before #", {Id("#db", true)}, app::ClassChoice::Invalid, -9999, "old", "",
-       "KVRCS"},
+      {"nothing before #", {Id("#db", true)}, app::ClassChoice::Invalid, -9999, "old", "", "KVRCS"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);
@@ -200,8 +219,8 @@ class CourseFormTest : public ::testing::Test {
   }
   bool loadCourseList() { return load(app::CourseListUrl(shared_->state())); }
   void check(const std::string& elementId) {
-    course_->WB().evaluate(QString::fromStdString("document.getElementById('" + elementId +
-                                                  "').click(); 1"));
+    course_->WB().evaluate(
+        QString::fromStdString("document.getElementById('" + elementId + "').click(); 1"));
   }
   bool lastMessageIs(const std::string& text, skin::TMsgDlgType kind) const {
     return messages_.lastIs(text, kind);
@@ -288,11 +307,11 @@ TEST_F(CourseFormTest, EnteringAClassLoadsItsTeacherPagesAndCloses) {
   EXPECT_FALSE(course_->visible());
   EXPECT_EQ(pageLoads_, 1);
   // The teacher pages come from below the class's path.
-  WAIT_TRUE(logged("/simA/teacher/left.jsp?courseid=7&databasename=db2") == 1 &&
-                logged("/simA/teacher/teacher_default.jsp?courseid=7&databasename=db2") == 1 &&
-                logged("/simA/teacher/teacher_config_companyonline.jsp?courseid=7&databasename=db2") ==
-                    1,
-            kLoadMs);
+  WAIT_TRUE(
+      logged("/simA/teacher/left.jsp?courseid=7&databasename=db2") == 1 &&
+          logged("/simA/teacher/teacher_default.jsp?courseid=7&databasename=db2") == 1 &&
+          logged("/simA/teacher/teacher_config_companyonline.jsp?courseid=7&databasename=db2") == 1,
+      kLoadMs);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
@@ -327,8 +346,9 @@ TEST_F(CourseFormTest, PagesWithoutAUsableChoiceTellTheTeacherAndSendNothing) {
 }
 
 TEST_F(CourseFormTest, ADocbaseBeforeTheSelectedIdIsIgnored) {
-  ASSERT_TRUE(loadTestPage(("<input type='hidden' name='docbase8' value='simB'>"
-                            "<input type='radio' name='id' value='8' checked>")));
+  ASSERT_TRUE(
+      loadTestPage(("<input type='hidden' name='docbase8' value='simB'>"
+                    "<input type='radio' name='id' value='8' checked>")));
   ClickOn(course_->bsSkinButton1);
   EXPECT_EQ(shared_->state().CourseId, 8);
   EXPECT_EQ(shared_->state().ContextPath, "KVRCS");
@@ -361,8 +381,7 @@ TEST_F(CourseFormTest, FaultsOfTheRequestShowTheFixedError) {
     SCOPED_TRACE(r.what);
     std::unique_ptr<ClassroomServerProcess> faulty;
     if (!r.options.empty()) faulty = std::make_unique<ClassroomServerProcess>(r.options);
-    shared_->state().BaseUrl =
-        faulty ? faulty->baseUrl() : std::string("http://127.0.0.1:1/");
+    shared_->state().BaseUrl = faulty ? faulty->baseUrl() : std::string("http://127.0.0.1:1/");
     ASSERT_TRUE(loadTestPage(("<input type='radio' name='id' value='7' checked>")));
     int repaintsDuringWait = 0;
     if (faulty) {

@@ -7,11 +7,11 @@
 
 #include <unistd.h>
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
@@ -23,8 +23,8 @@
 #include "app/client/course_form.h"
 #include "app/client/login_form_parts.h"
 #include "app/core/server_protocol.h"
-#include "app/crash/crash_reporter.h"
 #include "app/core/user_message.h"
+#include "app/crash/crash_reporter.h"
 #include "classroom_server_process.h"
 #include "login_form_test_support.h"
 #include "platform/browser/browser_profile.h"
@@ -113,8 +113,8 @@ class LoginFormTest : public ::testing::Test {
     login_->activate();
     ASSERT_TRUE(QTest::qWaitForWindowActive(login_->widget()));
   }
-  void typeLogin(const std::string& server, const std::string& port,
-                 const std::string& classroom, const std::string& password) {
+  void typeLogin(const std::string& server, const std::string& port, const std::string& classroom,
+                 const std::string& password) {
     TypeInto(login_->bsSkinComboBox1, server);
     login_->bsSkinEdit5->setEditText("");
     TypeInto(login_->bsSkinEdit5, port);
@@ -126,7 +126,8 @@ class LoginFormTest : public ::testing::Test {
     return messages_.lastIs(text, kind);
   }
   // Closes the course window once it shows the page at `url`, after `check`.
-  void closeCourseOn(const std::string& url, std::function<void()> check = [] {}) {
+  void closeCourseOn(
+      const std::string& url, std::function<void()> check = [] {}) {
     When(
         [this, url] {
           return course_->widget()->isVisible() && course_->WB().LocationURL() == url &&
@@ -220,8 +221,7 @@ TEST_F(LoginFormTest, ControlsSitInTheirContainersWithTheirClassesAndSections) {
       {"bsSkinStdLabel4", Is<TbsSkinStdLabel>, "bsSkinGroupBox1", 10, 91, 36, 13, "stdlabel"},
       {"bsSkinEdit4", Is<TbsSkinEdit>, "bsSkinGroupBox1", 48, 89, 121, 18, "edit"},
       {"bsSkinStdLabel5", Is<TbsSkinStdLabel>, "bsSkinGroupBox1", 199, 91, 36, 13, "stdlabel"},
-      {"bsSkinPasswordEdit2", Is<TbsSkinPasswordEdit>, "bsSkinGroupBox1", 236, 85, 66, 21,
-       "edit"},
+      {"bsSkinPasswordEdit2", Is<TbsSkinPasswordEdit>, "bsSkinGroupBox1", 236, 85, 66, 21, "edit"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -262,7 +262,8 @@ TEST_F(LoginFormTest, ControlsSitInTheirContainersWithTheirClassesAndSections) {
             std::vector<std::string>{"教室号码"});
   EXPECT_EQ(dynamic_cast<skin::TbsSkinStdLabel*>(f.findComponent("bsSkinStdLabel1"))->caption(),
             "界面\n风格");
-  EXPECT_FALSE(dynamic_cast<skin::TbsSkinStdLabel*>(f.findComponent("bsSkinStdLabel7"))->AutoSize());
+  EXPECT_FALSE(
+      dynamic_cast<skin::TbsSkinStdLabel*>(f.findComponent("bsSkinStdLabel7"))->AutoSize());
   for (skin::TbsSkinComboBox* c : {f.bsSkinComboBox1, f.bsSkinComboBox2, f.bsSkinComboBox3}) {
     EXPECT_TRUE(c->UseSkinSize());
     EXPECT_TRUE(c->ListBoxUseSkinFont());
@@ -369,8 +370,7 @@ TEST_F(LoginFormTest, BoxChecksWarnAndMoveTheFocusWithoutSendingAnything) {
   const Row rows[] = {
       {"blank server", "   ", "101", 0, "", "", app::texts::kEnterServer},
       {"no classroom", "127.0.0.1", " ", 0, "", "", app::texts::kEnterClassroom},
-      {"proxy without address", "127.0.0.1", "101", 1, " ", "3128",
-       app::texts::kEnterProxyAddress},
+      {"proxy without address", "127.0.0.1", "101", 1, " ", "3128", app::texts::kEnterProxyAddress},
       {"proxy without port", "127.0.0.1", "101", 1, "proxy", "", app::texts::kEnterProxyPort},
       {"proxy port not a number", "127.0.0.1", "101", 1, "proxy", "80x",
        app::texts::kProxyPortNotNumber},
@@ -428,8 +428,8 @@ TEST_F(LoginFormTest, AnAcceptedLoginSavesOpensTheCourseListThenClosesAndWritesT
   login_->bsSkinComboBox2->setItemIndex(2);  // the teacher's skin choice
   EXPECT_EQ(shared_->storedSkinIndex(), 2);
   typeLogin("127.0.0.1", " " + serverPort() + " ", " 101 ", "abc");
-  const std::string list = server_->baseUrl() +
-                           "KVRCS/kavro_courselist.jsp?classroomid=1&classroomdesc=101";
+  const std::string list =
+      server_->baseUrl() + "KVRCS/kavro_courselist.jsp?classroomid=1&classroomdesc=101";
   closeCourseOn(list, [this] {
     EXPECT_TRUE(course_->bsSkinButton1->visible());
     EXPECT_TRUE(login_->MayClose);
@@ -526,8 +526,8 @@ TEST_F(LoginFormTest, OnlyTheHttpProxyEnablesTheTestButtonAndTheProxyBoxes) {
   showLogin();
   ClickOn(login_->bsSkinMenuButton1);
   app::TLoginForm& f = *login_;
-  ui::Control* proxyControls[] = {f.bsSkinSpeedButton1, f.bsSkinEdit2, f.bsSkinEdit3,
-                                  f.bsSkinEdit4, f.bsSkinPasswordEdit2};
+  ui::Control* proxyControls[] = {f.bsSkinSpeedButton1, f.bsSkinEdit2, f.bsSkinEdit3, f.bsSkinEdit4,
+                                  f.bsSkinPasswordEdit2};
   for (int mode : {1, 2, 1, 0}) {
     SCOPED_TRACE(mode);
     f.bsSkinComboBox1->setFocus();

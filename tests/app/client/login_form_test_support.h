@@ -53,8 +53,8 @@ class Messages {
   };
   void attach(app::ClientShared& shared) {
     shared.message().OnShown = [this](skin::TbsMessageForm& f) {
-      shown.push_back({f.messageLabel()->caption(), f.caption(),
-                       f.formStyle() == ui::FormStyle::fsStayOnTop});
+      shown.push_back(
+          {f.messageLabel()->caption(), f.caption(), f.formStyle() == ui::FormStyle::fsStayOnTop});
       f.button(skin::mbYes)->click();
     };
   }
