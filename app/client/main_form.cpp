@@ -477,7 +477,7 @@ void TMainForm::FormCloseQuery(bool& canClose) {
     // the teacher from leaving.
   }
   try {
-    ClearHistory();
+    if (ClearHistory) ClearHistory();
   } catch (const std::exception& e) {
     shared_.crash().report(std::string("清除浏览历史失败：") + e.what());
   } catch (...) {
@@ -485,7 +485,11 @@ void TMainForm::FormCloseQuery(bool& canClose) {
   }
   // The history not being cleared is no reason to stay: the process ends
   // anyway.
-  EndProcess(0);
+  if (EndProcess) {
+    EndProcess(0);
+  } else {
+    EndProcessNow(0);
+  }
   exiting_ = false;
 }
 

@@ -37,6 +37,7 @@
 
 #include "app/client/client_shared.h"
 #include "app/client/console_routing.h"
+#include "app/core/http_client.h"
 #include "app/core/server_protocol.h"
 #include "classroom_server_process.h"
 #include "platform/browser/browser_profile.h"
@@ -776,6 +777,28 @@ TEST_F(ConsoleTest, ConfirmingLogsOutClearsTheHistoryAndEndsWithZero) {
   EXPECT_LE(form_->WB1->view()->page()->history()->count(), 1);
   // The recorder returned in place of the end: the window did not close.
   EXPECT_TRUE(form_->visible());
+}
+
+TEST_F(ConsoleTest, ACloseRequestWhileTheLogoutWaitsAsksNothingMore) {
+  // The server holds the logout's reply back for two seconds; the client
+  // lets window events through while it waits, through the pump the
+  // framework gives every HTTP client.
+  testsupport::ClassroomServerProcess stalling({"--fault", "stall", "--stall-seconds", "2"});
+  app::HttpClient::setDefaultEventPump([] { ui::Application::instance().processMessages(); });
+  EnterClass(shared_->state(), stalling.baseUrl());
+  int requests = 0;
+  QTimer::singleShot(600, [&] {
+    ++requests;
+    shared_->closeConsole();
+    form_->close();
+  });
+  shared_->closeConsole();
+  EXPECT_EQ(requests, 1);
+  EXPECT_EQ(answer_.shown, 1);
+  ASSERT_EQ(ends_.size(), 1u);
+  EXPECT_EQ(ends_[0], 0);
+  EXPECT_TRUE(Logged(stalling, "/simA/LoginAction.do?p0=3&p1=12&p2=1"));
+  app::HttpClient::setDefaultEventPump(nullptr);
 }
 
 TEST_F(ConsoleTest, AFailedHistoryClearingIsReportedAndTheProcessEndsAnyway) {
