@@ -18,6 +18,7 @@
 #include "app/crash/crash_reporter.h"
 #include "platform/browser/browser_profile.h"
 #include "platform/browser/web_browser.h"
+#include "platform/folder_namespace.h"
 #include "skin/controls/skin_ex_panel.h"
 #include "skin/controls/skin_gauge.h"
 #include "skin/controls/skin_label.h"
@@ -419,6 +420,10 @@ void TMainForm::chooseFolderFor(platform::WebBrowser& browser, const std::string
   }
   choosingFolder_ = false;
   if (!chosen || !alive) return;
+  // The computer and other virtual folders answer their display name, which
+  // is no folder a page could use: only a folder of the file system is
+  // written.
+  if (!platform::FolderNamespace::directoryExists(dialog.Directory)) return;
   auto element = alive->Document().all().item(elementName, 0);
   if (element && element->isInputElement()) element->setValue(dialog.Directory);
 }

@@ -632,10 +632,23 @@ TEST_F(ConsoleTest, FolderRequestWritesTheChosenFolderIntoThePage) {
   QTest::qWait(300);
   EXPECT_EQ(inputValue(*form_->WB1, "exportpath"), first);
 
+  // The computer is no folder of the file system: nothing is written.
+  std::function<void(skin::TbsSelDirDlgForm&)> pick = dialog.OnShown;
+  dialog.OnShown = [&](skin::TbsSelDirDlgForm& d) {
+    ++shown;
+    d.tree()->SelectMyComputer();
+    d.okButton()->click();
+  };
+  form_->WB1->runScript(QStringLiteral("document.getElementById('browse').click()"));
+  UNTIL_EQ(shown, 3, 10000);
+  QTest::qWait(300);
+  EXPECT_EQ(inputValue(*form_->WB1, "exportpath"), first);
+  dialog.OnShown = pick;
+
   // A name no element has: the dialog shows, then nothing changes.
   confirm = true;
   form_->WB1->runScript(QStringLiteral("location.href='http://selectdialog/nosuchbox/'"));
-  UNTIL_EQ(shown, 3, 10000);
+  UNTIL_EQ(shown, 4, 10000);
   QTest::qWait(300);
   EXPECT_EQ(inputValue(*form_->WB1, "exportpath"), first);
   EXPECT_EQ(form_->WB1->LocationURL(), pageBefore);
@@ -644,7 +657,7 @@ TEST_F(ConsoleTest, FolderRequestWritesTheChosenFolderIntoThePage) {
   form_->WB1->runScript(
       QStringLiteral("var d=document.createElement('div');d.id='plainbox';d.textContent='x';"
                      "document.body.appendChild(d);location.href='http://selectdialog/plainbox/'"));
-  UNTIL_EQ(shown, 4, 10000);
+  UNTIL_EQ(shown, 5, 10000);
   QTest::qWait(300);
   EXPECT_EQ(form_->WB1->evaluate(QStringLiteral("document.getElementById('plainbox').textContent"))
                 .toString(),
@@ -655,12 +668,14 @@ TEST_F(ConsoleTest, FolderRequestWritesTheChosenFolderIntoThePage) {
 TEST_F(ConsoleTest, FolderRequestFromTheFunctionListIsAnsweredInTheMainPane) {
   ASSERT_TRUE(loadTeacherPages());
   int shown = 0;
+  testsupport::ScratchDir folder;
   std::string chosen;
   shared_->folderDialog().OnShown = [&](skin::TbsSelDirDlgForm& d) {
     ++shown;
     // A second request while the dialog is open opens no second dialog.
     form_->WB1->runScript(QStringLiteral("location.href='http://selectdialog/exportpath/'"));
     QTest::qWait(500);
+    d.tree()->SelectPath(folder.path());
     chosen = d.tree()->SelectedPath();
     d.okButton()->click();
   };
