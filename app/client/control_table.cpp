@@ -36,9 +36,13 @@ void BuildControls(ui::Form& form, std::span<const ControlRow> rows, skin::TbsSk
     c->setName(row.name);
     auto* container = row.container[0] == '\0' ? static_cast<ui::WinControl*>(&form)
                                                : FindControl<ui::WinControl>(form, row.container);
-    c->setParent(container);
-    c->setBounds(row.bounds.left, row.bounds.top, row.bounds.width, row.bounds.height);
+    // Aligned and sized before it joins its container, which then places it
+    // once among the others: a control made with an alignment of its own (a
+    // splitter is made left-aligned) would otherwise be stretched by its
+    // container first and keep that size under its new alignment.
     c->setAlign(row.align);
+    c->setBounds(row.bounds.left, row.bounds.top, row.bounds.width, row.bounds.height);
+    c->setParent(container);
     if (row.caption[0] != '\0') c->setCaption(row.caption);
     ApplySection(c, row, data);
   }

@@ -13,11 +13,13 @@
 
 #include "app/client/client_shared.h"
 #include "app/client/console_routing.h"
+#include "app/client/control_table.h"
 #include "app/core/login_request.h"
 #include "app/core/server_protocol.h"
 #include "app/crash/crash_reporter.h"
 #include "platform/browser/browser_profile.h"
 #include "platform/browser/web_browser.h"
+#include "platform/folder_namespace.h"
 #include "skin/controls/skin_ex_panel.h"
 #include "skin/controls/skin_gauge.h"
 #include "skin/controls/skin_label.h"
@@ -45,30 +47,6 @@ using ui::Control;
 // The console's client area as designed; the window starts maximised.
 constexpr int kDesignClientWidth = 911;
 constexpr int kDesignClientHeight = 787;
-
-// Whether a control draws from bsSkinData1 or keeps its default look.
-enum class Skin { Data, None };
-
-// One control of the console: where it sits, what it shows and the skin
-// section it draws from; `make` creates it with the settings that differ
-// from its class's defaults.
-struct ControlRow {
-  const char* name;
-  const char* container;  // "" for the window itself
-  Align align;
-  int left, top, width, height;  // as designed, in the container's client coordinates
-  const char* caption;
-  const char* section;  // nullptr: no skin section (the browsers)
-  Skin skin;
-  Control* (*make)(Component* owner);
-};
-
-// A browser pane: the engine's view hosted in a windowed control.
-Control* MakeBrowserHost(Component* owner) {
-  auto* host = new ui::WidgetHost(owner);
-  host->setHostedWidget(new platform::WebBrowser);
-  return host;
-}
 
 // A rolling panel with its roll button and no close button.
 skin::TbsSkinExPanel* MakeExPanel(Component* owner, TbsExPanelRollKind kind, int captionHeight) {
@@ -143,60 +121,105 @@ Control* MakeBottomPane(Component* owner) {
   return MakeExPanel(owner, TbsExPanelRollKind::rkRollVertical, 21);
 }
 
-// The console's controls, containers before what they hold: name,
-// container, alignment, left, top, width, height, caption, section, skin,
-// maker.
+// The console's controls, containers before what they hold.
 const ControlRow kControls[] = {
-    {"bsSkinToolBar1", "", Align::alBottom, 0, 770, 911, 17, "", "panel", Skin::Data,
+    {"bsSkinToolBar1",
+     "",
+     Align::alBottom,
+     {0, 770, 911, 17},
+     "",
+     "panel",
+     ControlSkin::Data,
      MakeStatusBar},
-    {"bsSkinLabel1", "bsSkinToolBar1", Align::alLeft, 0, 0, 141, 17, "", "label", Skin::Data,
+    {"bsSkinLabel1",
+     "bsSkinToolBar1",
+     Align::alLeft,
+     {0, 0, 141, 17},
+     "",
+     "label",
+     ControlSkin::Data,
      MakeStatusLabel},
-    {"gp", "bsSkinToolBar1", Align::alClient, 141, 0, 770, 17, "", "statusgauge", Skin::Data,
+    {"gp",
+     "bsSkinToolBar1",
+     Align::alClient,
+     {141, 0, 770, 17},
+     "",
+     "statusgauge",
+     ControlSkin::Data,
      MakeGauge},
-    {"BSEP", "", Align::alLeft, 0, 0, 193, 770, "功能区", "expanel", Skin::Data, MakeFunctionArea},
-    {"bsSkinPanel2", "BSEP", Align::alClient, 0, 32, 193, 738, "", "panel", Skin::Data,
+    {"BSEP",
+     "",
+     Align::alLeft,
+     {0, 0, 193, 770},
+     "功能区",
+     "expanel",
+     ControlSkin::Data,
+     MakeFunctionArea},
+    {"bsSkinPanel2",
+     "BSEP",
+     Align::alClient,
+     {0, 32, 193, 738},
+     "",
+     "panel",
+     ControlSkin::Data,
      MakeFramedPanel},
-    {"WB", "bsSkinPanel2", Align::alClient, 0, 0, 193, 738, "", nullptr, Skin::None,
+    {"WB",
+     "bsSkinPanel2",
+     Align::alClient,
+     {0, 0, 193, 738},
+     "",
+     nullptr,
+     ControlSkin::None,
      MakeBrowserHost},
-    {"bsSkinSplitter1", "", Align::alLeft, 193, 0, 1, 770, "", "vsplitter", Skin::None,
+    {"bsSkinSplitter1",
+     "",
+     Align::alLeft,
+     {193, 0, 1, 770},
+     "",
+     "vsplitter",
+     ControlSkin::None,
      MakeSplitter},
-    {"bsSkinPanel1", "", Align::alClient, 194, 0, 717, 770, "", "panel", Skin::Data,
+    {"bsSkinPanel1",
+     "",
+     Align::alClient,
+     {194, 0, 717, 770},
+     "",
+     "panel",
+     ControlSkin::Data,
      MakeFramedPanel},
-    {"bsSkinExPanel1", "bsSkinPanel1", Align::alBottom, 0, 461, 717, 309, "", "expanel", Skin::Data,
+    {"bsSkinExPanel1",
+     "bsSkinPanel1",
+     Align::alBottom,
+     {0, 461, 717, 309},
+     "",
+     "expanel",
+     ControlSkin::Data,
      MakeBottomPane},
-    {"WB2", "bsSkinExPanel1", Align::alClient, 0, 21, 717, 288, "", nullptr, Skin::None,
+    {"WB2",
+     "bsSkinExPanel1",
+     Align::alClient,
+     {0, 21, 717, 288},
+     "",
+     nullptr,
+     ControlSkin::None,
      MakeBrowserHost},
-    {"bsSkinSplitter2", "bsSkinPanel1", Align::alBottom, 0, 460, 717, 1, "", "hsplitter",
-     Skin::None, MakeSplitter},
-    {"WB1", "bsSkinPanel1", Align::alClient, 0, 0, 717, 460, "", nullptr, Skin::None,
+    {"bsSkinSplitter2",
+     "bsSkinPanel1",
+     Align::alBottom,
+     {0, 460, 717, 1},
+     "",
+     "hsplitter",
+     ControlSkin::None,
+     MakeSplitter},
+    {"WB1",
+     "bsSkinPanel1",
+     Align::alClient,
+     {0, 0, 717, 460},
+     "",
+     nullptr,
+     ControlSkin::None,
      MakeBrowserHost},
 };
-
-// Sets the section and the skin of a skinned control of either layer.
-template <class Layer>
-bool SetSection(Control* c, const char* section, skin::TbsSkinData* data) {
-  auto* s = dynamic_cast<Layer*>(c);
-  if (s == nullptr) return false;
-  s->SetSkinDataName(section);
-  if (data != nullptr) s->SetSkinData(data);
-  return true;
-}
-
-void ApplySection(Control* c, const ControlRow& row, skin::TbsSkinData& data) {
-  if (row.section == nullptr) return;
-  skin::TbsSkinData* skin = row.skin == Skin::Data ? &data : nullptr;
-  if (SetSection<skin::SkinControlLayer<ui::WinControl>>(c, row.section, skin)) return;
-  SetSection<skin::SkinControlLayer<ui::GraphicControl>>(c, row.section, skin);
-}
-
-template <class T>
-T* Find(const Component& owner, const char* name) {
-  return dynamic_cast<T*>(owner.findComponent(name));
-}
-
-platform::WebBrowser* HostedBrowser(ui::WidgetHost* host) {
-  return host != nullptr ? dynamic_cast<platform::WebBrowser*>(host->hostedWidget()) : nullptr;
-}
 
 // Where the restored window goes: centred on the desktop, and within the
 // work area, so that a screen smaller than the designed window still shows
@@ -267,35 +290,20 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::buildControls() {
-  disableAlign();
-  for (const ControlRow& row : kControls) {
-    Control* c = row.make(this);
-    c->setName(row.name);
-    auto* container = row.container[0] == '\0' ? static_cast<ui::WinControl*>(this)
-                                               : Find<ui::WinControl>(*this, row.container);
-    // Aligned and sized before it joins its container, which then places it
-    // once among the others (a splitter is made left-aligned and would
-    // otherwise be stretched to its container's height first).
-    c->setAlign(row.align);
-    c->setBounds(row.left, row.top, row.width, row.height);
-    c->setParent(container);
-    if (row.caption[0] != '\0') c->setCaption(row.caption);
-    ApplySection(c, row, shared_.skinData());
-  }
-  enableAlign();
+  BuildControls(*this, kControls, shared_.skinData());
 
-  BSEP = Find<skin::TbsSkinExPanel>(*this, "BSEP");
-  bsSkinPanel2 = Find<skin::TbsSkinPanel>(*this, "bsSkinPanel2");
-  bsSkinSplitter1 = Find<skin::TbsSkinSplitter>(*this, "bsSkinSplitter1");
-  bsSkinPanel1 = Find<skin::TbsSkinPanel>(*this, "bsSkinPanel1");
-  bsSkinSplitter2 = Find<skin::TbsSkinSplitter>(*this, "bsSkinSplitter2");
-  bsSkinExPanel1 = Find<skin::TbsSkinExPanel>(*this, "bsSkinExPanel1");
-  bsSkinToolBar1 = Find<skin::TbsSkinToolBar>(*this, "bsSkinToolBar1");
-  bsSkinLabel1 = Find<skin::TbsSkinLabel>(*this, "bsSkinLabel1");
-  gp = Find<skin::TbsSkinGauge>(*this, "gp");
-  WBHost = Find<ui::WidgetHost>(*this, "WB");
-  WB1Host = Find<ui::WidgetHost>(*this, "WB1");
-  WB2Host = Find<ui::WidgetHost>(*this, "WB2");
+  BSEP = FindControl<skin::TbsSkinExPanel>(*this, "BSEP");
+  bsSkinPanel2 = FindControl<skin::TbsSkinPanel>(*this, "bsSkinPanel2");
+  bsSkinSplitter1 = FindControl<skin::TbsSkinSplitter>(*this, "bsSkinSplitter1");
+  bsSkinPanel1 = FindControl<skin::TbsSkinPanel>(*this, "bsSkinPanel1");
+  bsSkinSplitter2 = FindControl<skin::TbsSkinSplitter>(*this, "bsSkinSplitter2");
+  bsSkinExPanel1 = FindControl<skin::TbsSkinExPanel>(*this, "bsSkinExPanel1");
+  bsSkinToolBar1 = FindControl<skin::TbsSkinToolBar>(*this, "bsSkinToolBar1");
+  bsSkinLabel1 = FindControl<skin::TbsSkinLabel>(*this, "bsSkinLabel1");
+  gp = FindControl<skin::TbsSkinGauge>(*this, "gp");
+  WBHost = FindControl<ui::WidgetHost>(*this, "WB");
+  WB1Host = FindControl<ui::WidgetHost>(*this, "WB1");
+  WB2Host = FindControl<ui::WidgetHost>(*this, "WB2");
   WB = HostedBrowser(WBHost);
   WB1 = HostedBrowser(WB1Host);
   WB2 = HostedBrowser(WB2Host);
@@ -419,6 +427,10 @@ void TMainForm::chooseFolderFor(platform::WebBrowser& browser, const std::string
   }
   choosingFolder_ = false;
   if (!chosen || !alive) return;
+  // The computer and other virtual folders answer their display name, which
+  // is no folder a page could use: only a folder of the file system is
+  // written.
+  if (!platform::FolderNamespace::directoryExists(dialog.Directory)) return;
   auto element = alive->Document().all().item(elementName, 0);
   if (element && element->isInputElement()) element->setValue(dialog.Directory);
 }
@@ -477,7 +489,7 @@ void TMainForm::FormCloseQuery(bool& canClose) {
     // the teacher from leaving.
   }
   try {
-    ClearHistory();
+    if (ClearHistory) ClearHistory();
   } catch (const std::exception& e) {
     shared_.crash().report(std::string("清除浏览历史失败：") + e.what());
   } catch (...) {
@@ -485,7 +497,11 @@ void TMainForm::FormCloseQuery(bool& canClose) {
   }
   // The history not being cleared is no reason to stay: the process ends
   // anyway.
-  EndProcess(0);
+  if (EndProcess) {
+    EndProcess(0);
+  } else {
+    EndProcessNow(0);
+  }
   exiting_ = false;
 }
 

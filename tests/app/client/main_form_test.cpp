@@ -37,6 +37,7 @@
 
 #include "app/client/client_shared.h"
 #include "app/client/console_routing.h"
+#include "app/core/http_client.h"
 #include "app/core/server_protocol.h"
 #include "classroom_server_process.h"
 #include "platform/browser/browser_profile.h"
@@ -631,10 +632,23 @@ TEST_F(ConsoleTest, FolderRequestWritesTheChosenFolderIntoThePage) {
   QTest::qWait(300);
   EXPECT_EQ(inputValue(*form_->WB1, "exportpath"), first);
 
+  // The computer is no folder of the file system: nothing is written.
+  std::function<void(skin::TbsSelDirDlgForm&)> pick = dialog.OnShown;
+  dialog.OnShown = [&](skin::TbsSelDirDlgForm& d) {
+    ++shown;
+    d.tree()->SelectMyComputer();
+    d.okButton()->click();
+  };
+  form_->WB1->runScript(QStringLiteral("document.getElementById('browse').click()"));
+  UNTIL_EQ(shown, 3, 10000);
+  QTest::qWait(300);
+  EXPECT_EQ(inputValue(*form_->WB1, "exportpath"), first);
+  dialog.OnShown = pick;
+
   // A name no element has: the dialog shows, then nothing changes.
   confirm = true;
   form_->WB1->runScript(QStringLiteral("location.href='http://selectdialog/nosuchbox/'"));
-  UNTIL_EQ(shown, 3, 10000);
+  UNTIL_EQ(shown, 4, 10000);
   QTest::qWait(300);
   EXPECT_EQ(inputValue(*form_->WB1, "exportpath"), first);
   EXPECT_EQ(form_->WB1->LocationURL(), pageBefore);
@@ -643,7 +657,7 @@ TEST_F(ConsoleTest, FolderRequestWritesTheChosenFolderIntoThePage) {
   form_->WB1->runScript(
       QStringLiteral("var d=document.createElement('div');d.id='plainbox';d.textContent='x';"
                      "document.body.appendChild(d);location.href='http://selectdialog/plainbox/'"));
-  UNTIL_EQ(shown, 4, 10000);
+  UNTIL_EQ(shown, 5, 10000);
   QTest::qWait(300);
   EXPECT_EQ(form_->WB1->evaluate(QStringLiteral("document.getElementById('plainbox').textContent"))
                 .toString(),
@@ -654,12 +668,14 @@ TEST_F(ConsoleTest, FolderRequestWritesTheChosenFolderIntoThePage) {
 TEST_F(ConsoleTest, FolderRequestFromTheFunctionListIsAnsweredInTheMainPane) {
   ASSERT_TRUE(loadTeacherPages());
   int shown = 0;
+  testsupport::ScratchDir folder;
   std::string chosen;
   shared_->folderDialog().OnShown = [&](skin::TbsSelDirDlgForm& d) {
     ++shown;
     // A second request while the dialog is open opens no second dialog.
     form_->WB1->runScript(QStringLiteral("location.href='http://selectdialog/exportpath/'"));
     QTest::qWait(500);
+    d.tree()->SelectPath(folder.path());
     chosen = d.tree()->SelectedPath();
     d.okButton()->click();
   };
@@ -776,6 +792,28 @@ TEST_F(ConsoleTest, ConfirmingLogsOutClearsTheHistoryAndEndsWithZero) {
   EXPECT_LE(form_->WB1->view()->page()->history()->count(), 1);
   // The recorder returned in place of the end: the window did not close.
   EXPECT_TRUE(form_->visible());
+}
+
+TEST_F(ConsoleTest, ACloseRequestWhileTheLogoutWaitsAsksNothingMore) {
+  // The server holds the logout's reply back for two seconds; the client
+  // lets window events through while it waits, through the pump the
+  // framework gives every HTTP client.
+  testsupport::ClassroomServerProcess stalling({"--fault", "stall", "--stall-seconds", "2"});
+  app::HttpClient::setDefaultEventPump([] { ui::Application::instance().processMessages(); });
+  EnterClass(shared_->state(), stalling.baseUrl());
+  int requests = 0;
+  QTimer::singleShot(600, [&] {
+    ++requests;
+    shared_->closeConsole();
+    form_->close();
+  });
+  shared_->closeConsole();
+  EXPECT_EQ(requests, 1);
+  EXPECT_EQ(answer_.shown, 1);
+  ASSERT_EQ(ends_.size(), 1u);
+  EXPECT_EQ(ends_[0], 0);
+  EXPECT_TRUE(Logged(stalling, "/simA/LoginAction.do?p0=3&p1=12&p2=1"));
+  app::HttpClient::setDefaultEventPump(nullptr);
 }
 
 TEST_F(ConsoleTest, AFailedHistoryClearingIsReportedAndTheProcessEndsAnyway) {
