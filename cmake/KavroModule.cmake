@@ -50,13 +50,15 @@ function(kavro_program target)
   kavro_warnings(${target})
 endfunction()
 
-# kavro_test(<target> LABEL unit|widget|e2e [MAIN plain|gui|widget] SOURCES ... LINKS ...)
+# kavro_test(<target> LABEL unit|widget|e2e [MAIN plain|gui|widget] [EACH] SOURCES ... LINKS ...)
 # A GoogleTest program run by CTest. The main starts nothing (plain, the
 # default for unit tests), a QGuiApplication (gui: fonts and text measurement
 # without windows) or a QApplication (widget, the default for widget and e2e
 # tests), always on the offscreen platform unless QT_QPA_PLATFORM says else.
+# EACH runs every test of the program as a process of its own (for tests
+# that end their process).
 function(kavro_test target)
-  cmake_parse_arguments(M "" "LABEL;TIMEOUT;MAIN" "SOURCES;LINKS" ${ARGN})
+  cmake_parse_arguments(M "EACH" "LABEL;TIMEOUT;MAIN" "SOURCES;LINKS" ${ARGN})
   add_executable(${target} ${M_SOURCES})
   if(NOT M_MAIN)
     if(M_LABEL STREQUAL "unit")
@@ -72,6 +74,14 @@ function(kavro_test target)
     KAVRO_SOURCE_DIR="${CMAKE_SOURCE_DIR}" KAVRO_BINARY_DIR="${CMAKE_BINARY_DIR}")
   if(NOT M_TIMEOUT)
     set(M_TIMEOUT 300)
+  endif()
+  set(env "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_DISABLE_SANDBOX=1;KAVRO_TEST_ARTIFACTS=${CMAKE_BINARY_DIR}/test-artifacts")
+  if(M_EACH)
+    include(GoogleTest)
+    gtest_add_tests(TARGET ${target} SOURCES ${M_SOURCES} TEST_PREFIX "${target}." TEST_LIST each)
+    set_tests_properties(${each} PROPERTIES LABELS "${M_LABEL}" TIMEOUT ${M_TIMEOUT}
+      ENVIRONMENT "${env}")
+    return()
   endif()
   add_test(NAME ${target} COMMAND ${target})
   set_tests_properties(${target} PROPERTIES LABELS "${M_LABEL}" TIMEOUT ${M_TIMEOUT}

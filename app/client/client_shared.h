@@ -22,6 +22,7 @@ namespace platform {
 class WebBrowser;
 }
 namespace ui {
+class Component;
 class Form;
 }
 namespace skin {
@@ -76,6 +77,11 @@ class ClientShared {
   ClientShared(const ClientShared&) = delete;
   ClientShared& operator=(const ClientShared&) = delete;
 
+  // The console takes over the client's components (message, hint, folder
+  // dialog): the application finds the hint among the main window's
+  // components, and they go with the console.
+  void attachConsole(ui::Form& console);
+
   ConsoleSession& session() { return session_; }
   LoginState& state() { return session_.state(); }
 
@@ -129,9 +135,12 @@ class ClientShared {
   std::unique_ptr<skin::FormSkinWindows> skinWindows_;
   std::vector<std::unique_ptr<skin::TbsCompressedStoredSkin>> stored_;
   std::unique_ptr<skin::TbsSkinData> skinData_;
-  std::unique_ptr<skin::TbsSkinMessage> message_;
-  std::unique_ptr<skin::TbsSkinHint> hint_;
-  std::unique_ptr<skin::TbsSkinSelectDirectoryDialog> folderDialog_;
+  // Owned by holder_ until the console takes them over.
+  std::unique_ptr<ui::Component> holder_;
+  bool attached_ = false;
+  skin::TbsSkinMessage* message_ = nullptr;
+  skin::TbsSkinHint* hint_ = nullptr;
+  skin::TbsSkinSelectDirectoryDialog* folderDialog_ = nullptr;
   std::unique_ptr<CrashReporter> crash_;
   std::vector<platform::WebBrowser*> rightClickBrowsers_;
   int filterToken_ = 0;
