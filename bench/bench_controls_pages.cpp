@@ -1,7 +1,8 @@
 // Benchmarks of the page control, each with its baseline in the same run:
 // laying out a row of 50 tabs (every caption measured, the row placed, the
 // up-down and the pages updated) against measuring the 50 captions alone,
-// and painting the whole control against the row's layout.
+// and painting the whole control against the row's layout; the layout of
+// the same 50 tabs in several rows against the single row.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -56,6 +57,19 @@ void BM_PageControlLayout_50Tabs(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PageControlLayout_50Tabs)->Unit(benchmark::kMicrosecond);
+
+// The same tabs broken into rows, stretched and turned to the chosen row.
+void BM_PageControlLayout_50Tabs_MultiLine(benchmark::State& state) {
+  PagesFixture f(50);
+  f.pc->setMultiLine(true);
+  f.pc->setTabIndex(10);
+  for (auto _ : state) {
+    f.pc->updateTabs();
+    benchmark::DoNotOptimize(f.pc->tabRect(49));
+  }
+  state.counters["rows"] = f.pc->tabRows();
+}
+BENCHMARK(BM_PageControlLayout_50Tabs_MultiLine)->Unit(benchmark::kMicrosecond);
 
 // Baseline: the 50 captions measured in the tab font, nothing else.
 void BM_MeasureTabCaptions_50(benchmark::State& state) {

@@ -2,6 +2,7 @@
 #include "platform/folder_namespace.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <QCollator>
@@ -148,12 +149,17 @@ FolderItem FolderNamespace::computer() const {
   return c;
 }
 
-FolderItem FolderNamespace::directoryItem(const std::string& path, const std::string& name) const {
+FolderItem FolderNamespace::plainDirectoryItem(const std::string& path, const std::string& name) {
   FolderItem it;
   it.kind = FolderKind::Directory;
   it.parsingName = path;
   it.displayName = DecodeName(name);
   it.iconName = "folder";
+  return it;
+}
+
+FolderItem FolderNamespace::directoryItem(const std::string& path, const std::string& name) const {
+  FolderItem it = plainDirectoryItem(path, name);
   struct stat st {};
   if (stat(path.c_str(), &st) == 0) it.mayHaveChildren = MayHaveSubFolders(st);
   struct stat lst {};
@@ -206,22 +212,32 @@ std::optional<std::vector<FolderItem>> FolderNamespace::children(const FolderIte
   struct Entry {
     QCollatorSortKey key;
     std::string name;
+    // A plain directory (no link) whose link count was read here already;
+    // -1 when its item must be made from its path.
+    int links = -1;
   };
   std::vector<Entry> entries;
   const QCollator& collator = NameCollator();
+  const int fd = dirfd(dir);
   while (dirent* e = readdir(dir)) {
     const char* name = e->d_name;
     if (name[0] == '.') continue;  // hidden, and the "." and ".." entries
-    const std::string path = JoinPath(item.parsingName, name);
-    bool isDir = e->d_type == DT_DIR;
-    if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
-      struct stat st {};
-      isDir = stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    int links = -1;
+    bool isDir = false;
+    struct stat st {};
+    if (e->d_type == DT_DIR) {
+      // One look at the entry beside its folder tells all a plain
+      // directory needs, without walking its path twice.
+      isDir = true;
+      if (fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode))
+        links = static_cast<int>(st.st_nlink);
+    } else if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
+      isDir = fstatat(fd, name, &st, 0) == 0 && S_ISDIR(st.st_mode);
     }
     if (!isDir) continue;
     // Sort keys are made once per name, so a folder of many thousand
     // sub-folders sorts as fast as its keys compare.
-    entries.push_back({collator.sortKey(QFile::decodeName(name)), name});
+    entries.push_back({collator.sortKey(QFile::decodeName(name)), name, links});
   }
   closedir(dir);
   std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
@@ -229,8 +245,18 @@ std::optional<std::vector<FolderItem>> FolderNamespace::children(const FolderIte
     return c != 0 ? c < 0 : a.name < b.name;
   });
   out.reserve(entries.size());
-  for (const Entry& e : entries)
-    out.push_back(directoryItem(JoinPath(item.parsingName, e.name), e.name));
+  for (const Entry& e : entries) {
+    const std::string path = JoinPath(item.parsingName, e.name);
+    if (e.links < 0) {
+      out.push_back(directoryItem(path, e.name));
+      continue;
+    }
+    FolderItem it = plainDirectoryItem(path, e.name);
+    struct stat st {};
+    st.st_nlink = static_cast<nlink_t>(e.links);
+    it.mayHaveChildren = MayHaveSubFolders(st);
+    out.push_back(std::move(it));
+  }
   return out;
 }
 

@@ -92,6 +92,9 @@ class FolderNamespace {
 
  private:
   FolderItem directoryItem(const std::string& path, const std::string& name) const;
+  // The item of a folder known to be a directory and no link, but for
+  // whether it may have sub-folders.
+  static FolderItem plainDirectoryItem(const std::string& path, const std::string& name);
 
   Places places_;
 };

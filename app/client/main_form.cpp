@@ -2,10 +2,12 @@
 // panes, the folder request of the main pane and the close step.
 #include "app/client/main_form.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <iterator>
+#include <thread>
 
 #include <QPointer>
 
@@ -26,6 +28,8 @@
 #include "skin/frame/form_frame.h"
 #include "skin/popup/skin_popup_menu.h"
 #include "ui/application.h"
+#include "ui/graphics/geometry.h"
+#include "ui/monitor.h"
 #include "ui/widget_host.h"
 
 namespace app {
@@ -42,10 +46,6 @@ using ui::Control;
 constexpr int kDesignClientWidth = 911;
 constexpr int kDesignClientHeight = 787;
 
-struct Box {
-  int left, top, width, height;
-};
-
 // Whether a control draws from bsSkinData1 or keeps its default look.
 enum class Skin { Data, None };
 
@@ -56,7 +56,7 @@ struct ControlRow {
   const char* name;
   const char* container;  // "" for the window itself
   Align align;
-  Box bounds;  // as designed, in the container's client coordinates
+  int left, top, width, height;  // as designed, in the container's client coordinates
   const char* caption;
   const char* section;  // nullptr: no skin section (the browsers)
   Skin skin;
@@ -93,69 +93,82 @@ Control* MakeSplitter(Component* owner) {
   return s;
 }
 
+Control* MakeStatusBar(Component* owner) {
+  auto* t = new skin::TbsSkinToolBar(owner);
+  t->setBorderStyle(TbsSkinBorderStyle::bvNone);
+  t->setCanScroll(false);
+  t->setShowCaptions(false);
+  return t;
+}
+
+// The status label keeps its own font whatever the skin gives.
+Control* MakeStatusLabel(Component* owner) {
+  auto* l = new skin::TbsSkinLabel(owner);
+  gfx::Font font;
+  font.name = "Arial";
+  font.height = 14;
+  font.bold = true;
+  l->setDefaultFont(font);
+  l->setUseSkinFont(false);
+  l->setBorderStyle(TbsSkinBorderStyle::bvFrame);
+  l->setUseSkinSize(false);
+  l->setAutoSize(false);
+  return l;
+}
+
+Control* MakeGauge(Component* owner) {
+  auto* g = new skin::TbsSkinGauge(owner);
+  g->setUseSkinSize(false);
+  g->setMinValue(0);
+  g->setMaxValue(100);
+  g->setValue(0);
+  g->setShowPercent(true);
+  g->setShowProgressText(false);
+  return g;
+}
+
+// The function area rolls sideways; its caption font serves when the
+// skin's section names none.
+Control* MakeFunctionArea(Component* owner) {
+  auto* p = MakeExPanel(owner, TbsExPanelRollKind::rkRollHorizontal, 32);
+  gfx::Font font;
+  font.name = "宋体";
+  font.height = 15;
+  p->setDefaultFont(font);
+  p->setUseSkinFont(true);
+  return p;
+}
+
+Control* MakeBottomPane(Component* owner) {
+  return MakeExPanel(owner, TbsExPanelRollKind::rkRollVertical, 21);
+}
+
+// The console's controls, containers before what they hold: name,
+// container, alignment, left, top, width, height, caption, section, skin,
+// maker.
 const ControlRow kControls[] = {
-    {"bsSkinToolBar1", "", Align::alBottom, {0, 770, 911, 17}, "", "panel", Skin::Data,
-     [](Component* o) -> Control* {
-       auto* t = new skin::TbsSkinToolBar(o);
-       t->setBorderStyle(TbsSkinBorderStyle::bvNone);
-       t->setCanScroll(false);
-       t->setShowCaptions(false);
-       return t;
-     }},
-    {"bsSkinLabel1", "bsSkinToolBar1", Align::alLeft, {0, 0, 141, 17}, "", "label", Skin::Data,
-     [](Component* o) -> Control* {
-       auto* l = new skin::TbsSkinLabel(o);
-       gfx::Font font;
-       font.name = "Arial";
-       font.height = 14;
-       font.bold = true;
-       l->setDefaultFont(font);
-       l->setUseSkinFont(false);
-       l->setBorderStyle(TbsSkinBorderStyle::bvFrame);
-       l->setUseSkinSize(false);
-       l->setAutoSize(false);
-       return l;
-     }},
-    {"gp", "bsSkinToolBar1", Align::alClient, {141, 0, 770, 17}, "", "statusgauge", Skin::Data,
-     [](Component* o) -> Control* {
-       auto* g = new skin::TbsSkinGauge(o);
-       g->setUseSkinSize(false);
-       g->setMinValue(0);
-       g->setMaxValue(100);
-       g->setValue(0);
-       g->setShowPercent(true);
-       g->setShowProgressText(false);
-       return g;
-     }},
-    {"BSEP", "", Align::alLeft, {0, 0, 193, 770}, "功能区", "expanel", Skin::Data,
-     [](Component* o) -> Control* {
-       auto* p = MakeExPanel(o, TbsExPanelRollKind::rkRollHorizontal, 32);
-       // The caption font when the skin's section names none.
-       gfx::Font font;
-       font.name = "宋体";
-       font.height = 15;
-       p->setDefaultFont(font);
-       p->setUseSkinFont(true);
-       return p;
-     }},
-    {"bsSkinPanel2", "BSEP", Align::alClient, {0, 32, 193, 738}, "", "panel", Skin::Data,
+    {"bsSkinToolBar1", "", Align::alBottom, 0, 770, 911, 17, "", "panel", Skin::Data,
+     MakeStatusBar},
+    {"bsSkinLabel1", "bsSkinToolBar1", Align::alLeft, 0, 0, 141, 17, "", "label", Skin::Data,
+     MakeStatusLabel},
+    {"gp", "bsSkinToolBar1", Align::alClient, 141, 0, 770, 17, "", "statusgauge", Skin::Data,
+     MakeGauge},
+    {"BSEP", "", Align::alLeft, 0, 0, 193, 770, "功能区", "expanel", Skin::Data, MakeFunctionArea},
+    {"bsSkinPanel2", "BSEP", Align::alClient, 0, 32, 193, 738, "", "panel", Skin::Data,
      MakeFramedPanel},
-    {"WB", "bsSkinPanel2", Align::alClient, {0, 0, 193, 738}, "", nullptr, Skin::None,
+    {"WB", "bsSkinPanel2", Align::alClient, 0, 0, 193, 738, "", nullptr, Skin::None,
      MakeBrowserHost},
-    {"bsSkinSplitter1", "", Align::alLeft, {193, 0, 1, 770}, "", "vsplitter", Skin::None,
+    {"bsSkinSplitter1", "", Align::alLeft, 193, 0, 1, 770, "", "vsplitter", Skin::None,
      MakeSplitter},
-    {"bsSkinPanel1", "", Align::alClient, {194, 0, 717, 770}, "", "panel", Skin::Data,
+    {"bsSkinPanel1", "", Align::alClient, 194, 0, 717, 770, "", "panel", Skin::Data,
      MakeFramedPanel},
-    {"bsSkinExPanel1", "bsSkinPanel1", Align::alBottom, {0, 461, 717, 309}, "", "expanel",
-     Skin::Data,
-     [](Component* o) -> Control* {
-       return MakeExPanel(o, TbsExPanelRollKind::rkRollVertical, 21);
-     }},
-    {"WB2", "bsSkinExPanel1", Align::alClient, {0, 21, 717, 288}, "", nullptr, Skin::None,
+    {"bsSkinExPanel1", "bsSkinPanel1", Align::alBottom, 0, 461, 717, 309, "", "expanel", Skin::Data,
+     MakeBottomPane},
+    {"WB2", "bsSkinExPanel1", Align::alClient, 0, 21, 717, 288, "", nullptr, Skin::None,
      MakeBrowserHost},
-    {"bsSkinSplitter2", "bsSkinPanel1", Align::alBottom, {0, 460, 717, 1}, "", "hsplitter",
+    {"bsSkinSplitter2", "bsSkinPanel1", Align::alBottom, 0, 460, 717, 1, "", "hsplitter",
      Skin::None, MakeSplitter},
-    {"WB1", "bsSkinPanel1", Align::alClient, {0, 0, 717, 460}, "", nullptr, Skin::None,
+    {"WB1", "bsSkinPanel1", Align::alClient, 0, 0, 717, 460, "", nullptr, Skin::None,
      MakeBrowserHost},
 };
 
@@ -185,6 +198,31 @@ platform::WebBrowser* HostedBrowser(ui::WidgetHost* host) {
   return host != nullptr ? dynamic_cast<platform::WebBrowser*>(host->hostedWidget()) : nullptr;
 }
 
+// Where the restored window goes: centred on the desktop, and within the
+// work area, so that a screen smaller than the designed window still shows
+// its caption and status bar.
+gfx::Rect RestoredBounds(const gfx::Rect& designed, const gfx::Rect& desktop,
+                         const gfx::Rect& workArea) {
+  const int w = std::min(designed.width(), workArea.width());
+  const int h = std::min(designed.height(), workArea.height());
+  gfx::Rect r = gfx::CenterRect({0, 0, w, h}, desktop);
+  const int dx = std::max(workArea.left - r.left, std::min(0, workArea.right - r.right));
+  const int dy = std::max(workArea.top - r.top, std::min(0, workArea.bottom - r.bottom));
+  return gfx::OffsetRect(r, dx, dy);
+}
+
+// Clears the history of visited addresses. The browser engine writes the
+// emptied list to disk on a thread of its own, a moment after the call
+// returns; a process ended right away would keep the old list in about one
+// of three ends (measured). The short pause lets that write finish; nothing
+// of this process runs meanwhile.
+constexpr std::chrono::milliseconds kHistoryWriteTime{200};
+
+void ClearBrowserHistory() {
+  platform::BrowserProfile::ClearHistory();
+  std::this_thread::sleep_for(kHistoryWriteTime);
+}
+
 // Ends the process at once: what the standard streams hold is written
 // first; nothing else runs, no destructor and no exit handler.
 [[noreturn]] void EndProcessNow(int exitCode) {
@@ -198,12 +236,15 @@ TMainForm::TMainForm(ClientShared& shared, ui::Component* owner)
     : ui::Form(owner), shared_(shared) {
   setName("MainForm");
   setPosition(ui::Position::poDesktopCenter);
+  // The message dialog, the hint and the folder dialog go with the console,
+  // the main window, where the application looks for its hint.
+  shared_.attachConsole(*this);
   bsFormFrame1 = MakeClientFrame(*this, shared_, frame_settings::kConsole);
   setClientSize(kDesignClientWidth, kDesignClientHeight);
   buildControls();
 
   EndProcess = EndProcessNow;
-  ClearHistory = [] { platform::BrowserProfile::ClearHistory(); };
+  ClearHistory = ClearBrowserHistory;
 
   onCreate = [this](ui::Form&) { FormCreate(); };
   onShow = [this](ui::Form&) { FormShow(); };
@@ -230,12 +271,14 @@ void TMainForm::buildControls() {
   for (const ControlRow& row : kControls) {
     Control* c = row.make(this);
     c->setName(row.name);
-    auto* container = row.container[0] == '\0'
-                          ? static_cast<ui::WinControl*>(this)
-                          : Find<ui::WinControl>(*this, row.container);
-    c->setParent(container);
-    c->setBounds(row.bounds.left, row.bounds.top, row.bounds.width, row.bounds.height);
+    auto* container = row.container[0] == '\0' ? static_cast<ui::WinControl*>(this)
+                                               : Find<ui::WinControl>(*this, row.container);
+    // Aligned and sized before it joins its container, which then places it
+    // once among the others (a splitter is made left-aligned and would
+    // otherwise be stretched to its container's height first).
     c->setAlign(row.align);
+    c->setBounds(row.left, row.top, row.width, row.height);
+    c->setParent(container);
     if (row.caption[0] != '\0') c->setCaption(row.caption);
     ApplySection(c, row, shared_.skinData());
   }
@@ -257,8 +300,9 @@ void TMainForm::buildControls() {
   WB1 = HostedBrowser(WB1Host);
   WB2 = HostedBrowser(WB2Host);
 
-  WB->BeforeNavigate2 = [this](platform::WebBrowser& sender, const std::string& url,
-                               bool& cancel) { WBBeforeNavigate2(sender, url, cancel); };
+  WB->BeforeNavigate2 = [this](platform::WebBrowser& sender, const std::string& url, bool& cancel) {
+    WBBeforeNavigate2(sender, url, cancel);
+  };
   WB->TitleChange = [this](platform::WebBrowser& b, const std::string& t) {
     WBTitleChange(ReportedTitle(t, b.LocationURL()));
   };
@@ -308,14 +352,19 @@ void TMainForm::FormCreate() {
 
 void TMainForm::FormShow() {
   // The first showing maximises; restoring then gives the designed size
-  // centred on the desktop, where the showing placed the window.
+  // centred on the desktop.
   if (shownOnce_) return;
   shownOnce_ = true;
-  if (bsFormFrame1 != nullptr) {
-    bsFormFrame1->SetFrameState(skin::FrameWindowState::Maximized);
-  } else {
+  if (bsFormFrame1 == nullptr) {
     setWindowState(ui::WindowState::wsMaximized);
+    return;
   }
+  // The skinned frame keeps the window states itself: a maximised state
+  // asked of the window before it was shown is handed over to the frame.
+  const gfx::Rect normal = normalBounds();
+  if (windowState() != ui::WindowState::wsNormal) setWindowState(ui::WindowState::wsNormal);
+  setBoundsRect(RestoredBounds(normal, ui::MonitorRect(*this), ui::MonitorWorkArea(*this)));
+  bsFormFrame1->SetFrameState(skin::FrameWindowState::Maximized);
 }
 
 void TMainForm::LoadTeacherPages() {

@@ -90,7 +90,9 @@ class TMainForm : public ui::Form {
   // stays as it was.
   std::function<void(int exitCode)> EndProcess;
   // Clears the browser history in the close step (default: the shared
-  // browser profile's ClearHistory). Tests replace it to make it fail.
+  // browser profile's ClearHistory, and a pause of 200 ms in which the
+  // browser engine stores the emptied list). Tests replace it to make it
+  // fail.
   std::function<void()> ClearHistory;
 
   // Whether the close step is running (confirmed, logging out, ending).
@@ -102,8 +104,8 @@ class TMainForm : public ui::Form {
 
   ClientShared& shared_;
   bool shownOnce_ = false;
-  bool asking_ = false;       // the exit question is open
-  bool exiting_ = false;      // the close step was confirmed
+  bool asking_ = false;   // the exit question is open
+  bool exiting_ = false;  // the close step was confirmed
   bool choosingFolder_ = false;
 };
 

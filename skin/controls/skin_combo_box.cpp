@@ -71,6 +71,11 @@ std::string Utf8(char32_t ch) {
   return s;
 }
 
+// The signed wheel distance of a wheel message (its high word).
+int WheelDelta(const ui::Message& m) {
+  return static_cast<short>(static_cast<std::uint64_t>(m.wparam) >> 16 & 0xFFFF);
+}
+
 long long SteadyMs() {
   return std::chrono::duration_cast<std::chrono::milliseconds>(
              std::chrono::steady_clock::now().time_since_epoch())
@@ -126,6 +131,14 @@ class ComboInnerEdit : public TbsSkinEdit {
     combo_.paintInto(whole);
     bitmap.copyRect(bitmap.rect(), whole,
                     gfx::Rect::fromSize(left(), top(), bitmap.width(), bitmap.height()));
+  }
+  void wndProc(ui::Message& m) override {
+    if (m.id == ui::WM_MOUSEWHEEL) {
+      combo_.editWheel(WheelDelta(m));
+      m.result = 1;
+      return;
+    }
+    TbsSkinEdit::wndProc(m);
   }
 
  private:
@@ -292,6 +305,11 @@ void TbsSkinCustomComboBox::editChoose(int index) {
   setItemIndex(index);
   edit_->selectAll();
   if (droppedDown()) list_->scrollIntoView(index);
+}
+
+void TbsSkinCustomComboBox::editWheel(int delta) {
+  const int index = ItemIndex() + (delta <= 0 ? 1 : -1);
+  if (index >= 0 && index < count()) editChoose(index);
 }
 
 void TbsSkinCustomComboBox::editKeyDown(int& key, unsigned shift) {
@@ -732,8 +750,7 @@ void TbsSkinCustomComboBox::wndProc(ui::Message& m) {
   switch (m.id) {
     case ui::WM_MOUSEWHEEL:
       if (style_ == TbsSkinCustomComboBoxStyle::bscbFixedStyle) {
-        const int delta = static_cast<short>(static_cast<std::uint64_t>(m.wparam) >> 16 & 0xFFFF);
-        moveSelection(delta <= 0 ? 1 : -1, true);
+        moveSelection(WheelDelta(m) <= 0 ? 1 : -1, true);
         m.result = 1;
         return;
       }

@@ -135,6 +135,7 @@ class TbsSkinCustomComboBox : public TbsSkinCustomControl {
 
  private:
   friend class ComboCancelFilter;
+  friend class ComboInnerEdit;
   void placeEdit();
   void applyEditFont();
   void editKeyDown(int& key, unsigned shift);
@@ -142,6 +143,9 @@ class TbsSkinCustomComboBox : public TbsSkinCustomControl {
   void editTextChanged();
   void completeEdit();
   void editChoose(int index);
+  // The wheel turned over the inner edit: the next or previous item, as the
+  // Down and Up keys choose it.
+  void editWheel(int delta);
   void refreshList();
   void drawButtonDefault(gfx::Bitmap& b, const gfx::Rect& r) const;
   void drawResizeButton(gfx::Bitmap& b, const gfx::Rect& r) const;

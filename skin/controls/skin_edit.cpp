@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QWheelEvent>
 #include <algorithm>
 #include <climits>
 
@@ -129,6 +130,21 @@ class NativeLineEdit : public QLineEdit {
   void focusOutEvent(QFocusEvent* e) override {
     QLineEdit::focusOutEvent(e);
     owner_.nativeFocus(false, false);
+  }
+  void wheelEvent(QWheelEvent* e) override {
+    // The control's procedure hears of the wheel first (a combo's inner
+    // edit chooses items with it); untaken, it goes on to the parents.
+    const QPoint g = e->globalPosition().toPoint();
+    ui::Message m{ui::WM_MOUSEWHEEL,
+                  static_cast<ui::MessageParam>(static_cast<std::uint16_t>(e->angleDelta().y()))
+                      << 16,
+                  ui::PackPoint(g.x(), g.y()), 0};
+    owner_.windowProc(m);
+    if (m.result != 0) {
+      e->accept();
+    } else {
+      QLineEdit::wheelEvent(e);
+    }
   }
   void contextMenuEvent(QContextMenuEvent* e) override {
     // The skinned menu takes the place of the toolkit's own.

@@ -1,7 +1,13 @@
 // The skinned list boxes: TbsSkinCustomListBox draws a list of text items
 // (with optional images) from a section of kind "listbox" or in the default
-// look, one fixed item height, only the rows that are visible, and shows a
-// skinned vertical scroll bar when the items do not fit. TbsSkinListBox is
+// look, one fixed item height, only the rows that are visible, and shows
+// skinned scroll bars: a vertical one when the rows do not fit, a
+// horizontal one when HorizontalExtent is wider than the rows (with both,
+// the horizontal bar draws from the section named for that case and the
+// corner between them wears that bar's track). With
+// Columns the items flow down columns side by side and the horizontal bar
+// scrolls them a column at a time. In caption mode a caption bar lies above
+// the rows (or in the section's captionrect). TbsSkinListBox is
 // the list placed on forms; TbsPopupListBox is the borderless pop-up window
 // a combo box opens, never activated, tracking the pointer.
 #pragma once
@@ -11,8 +17,10 @@
 #include <string>
 #include <vector>
 
+#include "skin/controls/list_box_layout.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_scroll_bar.h"
+#include "skin/data/skin_values.h"
 #include "ui/image_list.h"
 
 namespace skin {
@@ -76,8 +84,42 @@ class TbsSkinCustomListBox : public TbsSkinCustomControl {
   // Moves the top row so that the item is visible (at the top when asked).
   void scrollIntoView(int index, bool toTop = false);
 
+  // Width of the rows' content in pixels; wider than the rows, a horizontal
+  // bar scrolls them sideways. 0 or less: no horizontal scrolling. Not used
+  // with Columns.
+  int HorizontalExtent() const { return horizontalExtent_; }
+  void setHorizontalExtent(int extent);
+  // Pixels the rows are scrolled to the left.
+  int horizontalOffset() const { return horizontalOffset_; }
+  void setHorizontalOffset(int offset);
+
+  // Columns across the width (0: one column of rows). The items flow down
+  // each column; the horizontal bar scrolls by whole columns.
+  int Columns() const { return columns_; }
+  void setColumns(int columns);
+  // The first visible column (multi-column lists).
+  int firstColumn() const;
+
+  // Caption mode: a caption bar above the rows.
+  bool CaptionMode() const { return captionMode_; }
+  void setCaptionMode(bool on);
+  const std::string& Caption() const { return caption_; }
+  void setCaption(const std::string& caption);
+  // Height of the caption bar where the section places no caption.
+  int DefaultCaptionHeight() const { return defaultCaptionHeight_; }
+  void setDefaultCaptionHeight(int h);
+  const gfx::Font& DefaultCaptionFont() const { return defaultCaptionFont_; }
+  void setDefaultCaptionFont(const gfx::Font& f);
+  TextAlignment CaptionAlignment() const { return captionAlignment_; }
+  void setCaptionAlignment(TextAlignment a);
+  // The caption bar (control coordinates), null outside caption mode.
+  gfx::Rect captionRect() const;
+
   TbsSkinScrollBar* vScrollBar() const { return vScrollBar_; }
-  // Shows, places and sets the range of the vertical scroll bar, or hides it.
+  TbsSkinScrollBar* hScrollBar() const { return hScrollBar_; }
+  // The placed rows, bars and columns for the current size and section.
+  const ListBarsLayout& barsLayout() const { return layout_; }
+  // Shows, places and sets the ranges of the scroll bars, or hides them.
   void updateScrollBars();
 
   // Draws the items instead of the default image-and-text step.
@@ -102,7 +144,13 @@ class TbsSkinCustomListBox : public TbsSkinCustomControl {
   virtual bool showsFocus() const { return focused(); }
   // The rows that are drawn; the number of item paints since creation.
   void drawItems(gfx::Bitmap& bitmap);
-  void drawItem(gfx::Bitmap& bitmap, int index, const gfx::Rect& r);
+  // Draws the item into at (clipped to the rows); the item's content is
+  // contentWidth wide and scrolled left by offset.
+  void drawItem(gfx::Bitmap& bitmap, int index, const gfx::Rect& at, int contentWidth, int offset);
+  void drawCaption(gfx::Bitmap& bitmap);
+  // The corner between both bars: the button face, or the track of the
+  // horizontal bar's section.
+  void drawCorner(gfx::Bitmap& bitmap);
 
  public:
   // The number of items drawn since the list was made (only visible rows
@@ -112,6 +160,18 @@ class TbsSkinCustomListBox : public TbsSkinCustomControl {
  private:
   void sortItems();
   void clampTop();
+  // After a change of item or caption heights: the height for RowCount,
+  // the bars, a repaint.
+  void refit();
+  // The client area left of the frame and the caption bar.
+  gfx::Rect innerClient() const;
+  ListCaptionPlaces captionPlaces() const;
+  TbsSkinScrollBar* makeBar(TbsScrollBarKind kind);
+  void setBarSection(TbsSkinScrollBar& bar, const std::string& name);
+  int barBreadth(const TbsSkinScrollBar* bar) const;
+  ListBarsLayout computeLayout(int vBarWidth, int hBarHeight) const;
+  bool multiColumn() const { return columns_ > 0; }
+  int visibleColumns() const;
 
   std::vector<std::string> items_;
   bool sorted_ = false;
@@ -123,6 +183,16 @@ class TbsSkinCustomListBox : public TbsSkinCustomControl {
   ui::ImageList* images_ = nullptr;
   int imageIndex_ = -1;
   TbsSkinScrollBar* vScrollBar_ = nullptr;
+  TbsSkinScrollBar* hScrollBar_ = nullptr;
+  ListBarsLayout layout_;
+  int horizontalExtent_ = 0;
+  int horizontalOffset_ = 0;
+  int columns_ = 0;
+  bool captionMode_ = false;
+  std::string caption_;
+  int defaultCaptionHeight_ = 20;
+  gfx::Font defaultCaptionFont_;
+  TextAlignment captionAlignment_ = TextAlignment::LeftJustify;
   bool updatingBars_ = false;
   long long itemsDrawn_ = 0;
 };

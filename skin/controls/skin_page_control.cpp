@@ -1,5 +1,6 @@
 // The skinned page control and its pages: layout, selection, keys, hot
-// tracking, the up-down of an overflowing row, and all painting.
+// tracking, the up-down of an overflowing row, the rows of MultiLine, the
+// button styles, and all painting.
 #include "skin/controls/skin_page_control.h"
 
 #include <algorithm>
@@ -68,6 +69,26 @@ void PaintPageBackground(gfx::Bitmap& bitmap, const gfx::Rect& area, const TbsSk
     return;
   }
   TileArea(bitmap, area, *pic, client);
+}
+
+// A one-pixel bevel: raised (light top-left) or sunken.
+void DrawBevel(gfx::Bitmap& b, const gfx::Rect& r, bool raised) {
+  if (gfx::IsNullRect(r)) return;
+  const gfx::Color light = gfx::SystemColor(gfx::SysColor::ButtonHighlight);
+  const gfx::Color dark = gfx::SystemColor(gfx::SysColor::ButtonShadow);
+  const gfx::Color tl = raised ? light : dark;
+  const gfx::Color br = raised ? dark : light;
+  b.fillRect({r.left, r.top, r.right, r.top + 1}, tl);
+  b.fillRect({r.left, r.top, r.left + 1, r.bottom}, tl);
+  b.fillRect({r.left, r.bottom - 1, r.right, r.bottom}, br);
+  b.fillRect({r.right - 1, r.top, r.right, r.bottom}, br);
+}
+
+gfx::Bitmap Turned(const gfx::Bitmap& b, bool left) {
+  const TbsEffectBmp src(b);
+  TbsEffectBmp dst(b.height(), b.width());
+  const bool ok = left ? src.TurnLeftInto(dst) : src.TurnRightInto(dst);
+  return ok ? dst.toBitmap() : b;
 }
 
 }  // namespace
@@ -192,8 +213,12 @@ void TbsSkinPageControl::setActivePage(TbsSkinCustomTabSheet* page) {
     realign();
   }
   if (old != nullptr) old->setVisible(false);
+  // Several rows of tabs turn so that the chosen tab's row meets the page.
+  if (multiLine_) layoutRow();
   if (const int tab = TabIndex(); tab >= 0) makeTabVisible(tab);
-  if (upDown_ != nullptr) upDown_->setPosition(firstTab_);
+  if (upDown_ != nullptr)
+    upDown_->setPosition(upDownPosition(HiddenTabs(
+        row_, rowLength(), TabsVertical(tabPosition_) ? upDown_->height() : upDown_->width())));
   invalidate();
   if (page != nullptr) page->invalidate();
 }
@@ -254,6 +279,22 @@ void TbsSkinPageControl::setTabHeight(int h) {
 void TbsSkinPageControl::setTabWidth(int w) {
   tabWidthProp_ = std::max(0, w);
   updateTabs();
+}
+
+void TbsSkinPageControl::setMultiLine(bool on) {
+  if (on == multiLine_) return;
+  multiLine_ = on;
+  firstTab_ = 0;
+  updateTabs();
+  if (const int tab = TabIndex(); tab >= 0) makeTabVisible(tab);
+}
+
+void TbsSkinPageControl::setStyle(TTabStyle style) {
+  if (style == style_) return;
+  style_ = style;
+  updateTabs();
+  // Buttons frame no page: the page area changes though the band does not.
+  realign();
 }
 
 void TbsSkinPageControl::setImages(ui::ImageList* images) {
@@ -377,8 +418,10 @@ void TbsSkinPageControl::updateTabs() {
     const int captionWidth = tabWidthProp_ > 0 ? 0 : gfx::MeasureText(f, p->caption()).width;
     lengths_.push_back(TabLength(captionWidth, hasImage ? imageWidth : 0, tabWidthProp_));
   }
+  const int thickness = row_.thickness();
   layoutRow();
   updateUpDown();
+  if (row_.thickness() != thickness) realign();
   invalidate();
 }
 
@@ -390,10 +433,26 @@ void TbsSkinPageControl::layoutRow() {
   in.tabHeight = tabHeight_;
   in.lengths = lengths_;
   in.firstTab = firstTab_;
+  in.gap = buttonStyle() ? kTabButtonGap : 0;
+  in.multiLine = multiLine_;
+  in.selected = TabIndex();
+  in.rotateRows = style_ == TTabStyle::tsTabs;
   row_ = LayoutTabRow(in);
-  firstTab_ = TabsVertical(tabPosition_) || lengths_.empty()
+  firstTab_ = multiLine_ || lengths_.empty()
                   ? 0
                   : std::clamp(firstTab_, 0, static_cast<int>(lengths_.size()) - 1);
+}
+
+int TbsSkinPageControl::spanOf(int from, int to) const {
+  const int gap = buttonStyle() ? kTabButtonGap : 0;
+  int x = 0;
+  for (int i = from; i < to; ++i) x += lengths_[static_cast<std::size_t>(i)] + (i > from ? gap : 0);
+  return x;
+}
+
+int TbsSkinPageControl::upDownPosition(int hidden) const {
+  const int out = ScrolledOutTabs(row_);
+  return TabsVertical(tabPosition_) ? std::max(0, hidden - out) : out;
 }
 
 void TbsSkinPageControl::destroyUpDown() {
@@ -404,80 +463,90 @@ void TbsSkinPageControl::destroyUpDown() {
 }
 
 void TbsSkinPageControl::updateUpDown() {
-  if (TabsVertical(tabPosition_) || lengths_.empty()) {
+  if (multiLine_ || lengths_.empty()) {
     destroyUpDown();
     firstTab_ = 0;
     layoutRow();
     return;
   }
-  const int udWidth = kUpDownWidthFactor * defaultItemHeight_;
-  // Room left by a widened control brings tabs scrolled out back in.
-  int total = 0;
-  for (int len : lengths_) total += len;
-  if (total <= width() - kTabHiddenMargin) {
+  const bool vertical = TabsVertical(tabPosition_);
+  const int udLength = kUpDownWidthFactor * defaultItemHeight_;
+  const int length = rowLength();
+  const int count = static_cast<int>(lengths_.size());
+  // Room left by a grown control brings tabs scrolled out back in.
+  if (spanOf(0, count) <= length - kTabHiddenMargin) {
     firstTab_ = 0;
   } else {
-    int tail = 0;
-    for (std::size_t i = static_cast<std::size_t>(firstTab_); i < lengths_.size(); ++i)
-      tail += lengths_[i];
-    while (firstTab_ > 0 && tail + lengths_[static_cast<std::size_t>(firstTab_ - 1)] <=
-                                width() - udWidth - kTabHiddenMargin) {
+    while (firstTab_ > 0 && spanOf(firstTab_ - 1, count) <= length - udLength - kTabHiddenMargin)
       --firstTab_;
-      tail += lengths_[static_cast<std::size_t>(firstTab_)];
-    }
   }
   layoutRow();
-  // The up-down goes as soon as every tab fits the whole width: left beside
+  // The up-down goes as soon as every tab fits the whole length: left beside
   // the tabs it would cover the last ones though they had room.
-  int hidden = firstTab_ == 0 ? HiddenTabs(row_, width(), 0) : 1;
-  if (hidden > 0) hidden = HiddenTabs(row_, width(), udWidth);
+  int hidden = firstTab_ == 0 ? HiddenTabs(row_, length, 0) : 1;
+  if (hidden > 0) hidden = HiddenTabs(row_, length, udLength);
   if (hidden == 0) {
     destroyUpDown();
     return;
   }
+  const UpDownOrientation orientation =
+      vertical ? UpDownOrientation::udVertical : UpDownOrientation::udHorizontal;
+  if (upDown_ != nullptr && upDown_->Orientation() != orientation) destroyUpDown();
   if (upDown_ == nullptr) {
     upDown_ = new TbsSkinUpDown(nullptr);
-    upDown_->setOrientation(UpDownOrientation::udHorizontal);
+    upDown_->setOrientation(orientation);
     const TbsDataSkinTabControl* s = tabSection();
     upDown_->SetSkinDataName(s != nullptr && !s->upDown.empty() ? s->upDown : "updown");
     upDown_->setParent(this);
     upDown_->SetSkinData(SkinData());
-    upDown_->OnChange = [this](TbsSkinUpDown&, int position) { scrollTo(position); };
+    upDown_->OnChange = [this](TbsSkinUpDown& ud, int position) {
+      if (TabsVertical(tabPosition_)) {
+        // The upper button counts up and brings the earlier tabs back.
+        scrollTo(firstTab_ - (position - upDownPosition(ud.Max())));
+      } else {
+        scrollTo(position);
+      }
+    };
     upDown_->OnMouseEnter = [this](ui::Control&) { setHotTab(-1); };
   }
-  const int y = tabPosition_ == TabPosition::tpBottom ? height() - defaultItemHeight_ : 0;
-  upDown_->setBounds(width() - udWidth, y, udWidth, defaultItemHeight_);
+  if (vertical) {
+    // Stacked at the bottom end of the row.
+    const int x = tabPosition_ == TabPosition::tpRight ? width() - defaultItemHeight_ : 0;
+    upDown_->setBounds(x, height() - udLength, defaultItemHeight_, udLength);
+  } else {
+    const int y = tabPosition_ == TabPosition::tpBottom ? height() - defaultItemHeight_ : 0;
+    upDown_->setBounds(width() - udLength, y, udLength, defaultItemHeight_);
+  }
   upDown_->setMin(0);
   upDown_->setMax(hidden);
-  upDown_->setPosition(ScrolledOutTabs(row_));
+  upDown_->setPosition(upDownPosition(hidden));
 }
 
 void TbsSkinPageControl::scrollTo(int first) {
   firstTab_ = std::max(0, first);
   layoutRow();
   if (upDown_ != nullptr) {
-    const int udWidth = upDown_->width();
-    upDown_->setMax(HiddenTabs(row_, width(), udWidth));
-    upDown_->setPosition(ScrolledOutTabs(row_));
+    const int udLength = TabsVertical(tabPosition_) ? upDown_->height() : upDown_->width();
+    const int hidden = HiddenTabs(row_, rowLength(), udLength);
+    upDown_->setMax(hidden);
+    upDown_->setPosition(upDownPosition(hidden));
   }
   invalidate();
 }
 
 void TbsSkinPageControl::makeTabVisible(int visibleTab) {
-  if (TabsVertical(tabPosition_) || visibleTab < 0 || visibleTab >= visibleTabCount()) return;
+  if (multiLine_ || visibleTab < 0 || visibleTab >= visibleTabCount()) return;
   if (visibleTab < firstTab_) {
     scrollTo(visibleTab);
     return;
   }
-  const int limit = width() - (upDown_ != nullptr ? upDown_->width() : 0) - kTabHiddenMargin;
+  const int udLength = upDown_ == nullptr           ? 0
+                       : TabsVertical(tabPosition_) ? upDown_->height()
+                                                    : upDown_->width();
+  const int limit = rowLength() - udLength - kTabHiddenMargin;
   int first = firstTab_;
-  // Scroll right until the tab's right edge fits, the tab itself first at most.
-  auto rightOf = [&](int from) {
-    int x = 0;
-    for (int i = from; i <= visibleTab; ++i) x += lengths_[static_cast<std::size_t>(i)];
-    return x;
-  };
-  while (first < visibleTab && rightOf(first) > limit) ++first;
+  // Scroll on until the tab's far edge fits, the tab itself first at most.
+  while (first < visibleTab && spanOf(first, visibleTab + 1) > limit) ++first;
   if (first != firstTab_) scrollTo(first);
 }
 
@@ -487,13 +556,19 @@ gfx::Rect TbsSkinPageControl::tabRect(int visibleTab) const {
 }
 
 gfx::Rect TbsSkinPageControl::frameRect() const {
-  return TabFrameRect(tabPosition_, width(), height(), tabHeight_);
+  return TabFrameRect(tabPosition_, width(), height(), row_.thickness());
 }
 
 gfx::Rect TbsSkinPageControl::pageArea() const {
+  // Buttons frame no page: it starts a gap away from them.
+  if (buttonStyle()) {
+    const TabFrameEdges none{};
+    return TabPageArea(tabPosition_, width(), height(), row_.thickness() + kTabButtonGap, &none);
+  }
   const TbsDataSkinTabControl* s = sectionIndex_ != -1 ? tabSection() : nullptr;
   const TabFrameEdges edges = s != nullptr ? EdgesOf(*s) : TabFrameEdges{};
-  return TabPageArea(tabPosition_, width(), height(), tabHeight_, s != nullptr ? &edges : nullptr);
+  return TabPageArea(tabPosition_, width(), height(), row_.thickness(),
+                     s != nullptr ? &edges : nullptr);
 }
 
 void TbsSkinPageControl::adjustClientRect(gfx::Rect& rect) const { rect = pageArea(); }
@@ -507,8 +582,11 @@ void TbsSkinPageControl::resized() {
 }
 
 int TbsSkinPageControl::tabAt(int x, int y) const {
-  const int limit = upDown_ != nullptr ? upDown_->left() : width();
-  return TabAt(row_, {x, y}, TabsVertical(tabPosition_) ? width() : limit);
+  const bool vertical = TabsVertical(tabPosition_);
+  const int limit = upDown_ == nullptr ? (vertical ? height() : width())
+                    : vertical         ? upDown_->top()
+                                       : upDown_->left();
+  return TabAt(row_, {x, y}, limit);
 }
 
 void TbsSkinPageControl::setHotTab(int visibleTab) {
@@ -590,13 +668,20 @@ void TbsSkinPageControl::DrawSkinImage(gfx::Bitmap& bitmap) {
 void TbsSkinPageControl::paintAll(gfx::Bitmap& bitmap, const TbsDataSkinTabControl* s,
                                   const gfx::Bitmap* pic) {
   bitmap.fill(gfx::SystemColor(gfx::SysColor::ButtonFace));
-  // With no page shown, the page area is painted as a page would be.
-  if (ActivePage() == nullptr) PaintPageBackground(bitmap, pageArea(), SkinData(), s);
+  // With no page shown, the page area is painted as a page would be; below
+  // buttons, the gap to the page too, as nothing frames it.
+  if (buttonStyle()) {
+    PaintPageBackground(bitmap, frameRect(), SkinData(), s);
+  } else if (ActivePage() == nullptr) {
+    PaintPageBackground(bitmap, pageArea(), SkinData(), s);
+  }
   if (s == nullptr) {
-    const gfx::Rect a = pageArea();
-    gfx::Canvas c(bitmap);
-    c.frameRect({a.left - 1, a.top - 1, a.right + 1, a.bottom + 1},
-                gfx::SystemColor(gfx::SysColor::ButtonShadow));
+    if (!buttonStyle()) {
+      const gfx::Rect a = pageArea();
+      gfx::Canvas c(bitmap);
+      c.frameRect({a.left - 1, a.top - 1, a.right + 1, a.bottom + 1},
+                  gfx::SystemColor(gfx::SysColor::ButtonShadow));
+    }
   } else {
     drawFrame(bitmap, *s, *pic);
   }
@@ -635,7 +720,7 @@ void TbsSkinPageControl::drawFrame(gfx::Bitmap& bitmap, const TbsDataSkinTabCont
     }
     TileArea(bitmap, band, pic, s.tabsBGRect);
   }
-  if (gfx::IsNullRect(f)) return;
+  if (gfx::IsNullRect(f) || buttonStyle()) return;
   const gfx::Point lt = s.leftTopPoint;
   const gfx::Point rt = s.rightTopPoint;
   const gfx::Point lb = s.leftBottomPoint;
@@ -674,7 +759,34 @@ void TbsSkinPageControl::drawTab(gfx::Bitmap& bitmap, int visibleTab,
   const int h = vertical ? r.width() : r.height();
   const TabLook look = TabLookFor(visibleTab == TabIndex(), visibleTab == hotTab_, focused());
   gfx::Bitmap tab(w, h);
-  if (s == nullptr || pic == nullptr) {
+  const bool flatNormal = style_ == TTabStyle::tsFlatButtons && look == TabLook::Normal;
+  if (flatNormal) {
+    // A flat button at rest is only its caption over what lies behind it;
+    // lying tabs are turned back at the end, so the background is turned
+    // the other way first.
+    gfx::Bitmap behind(r.width(), r.height());
+    behind.copyRect(behind.rect(), bitmap, r);
+    tab = vertical ? Turned(behind, tabPosition_ != TabPosition::tpLeft) : behind;
+  } else if (buttonStyle() && (s == nullptr || pic == nullptr)) {
+    switch (look) {
+      case TabLook::Normal:
+        tab.fill(gfx::SystemColor(gfx::SysColor::ButtonFace));
+        DrawBevel(tab, tab.rect(), true);
+        break;
+      case TabLook::MouseIn:
+        tab.fill(kHotFillColor);
+        gfx::Canvas(tab).frameRect(tab.rect(), kHotFrameColor);
+        break;
+      case TabLook::Active:
+        tab.fill(kPressedFillColor);
+        DrawBevel(tab, tab.rect(), false);
+        break;
+      case TabLook::Focused:
+        tab.fill(kPressedFillColor);
+        gfx::Canvas(tab).frameRect(tab.rect(), kHotFrameColor);
+        break;
+    }
+  } else if (s == nullptr || pic == nullptr) {
     gfx::Canvas c(tab);
     switch (look) {
       case TabLook::MouseIn:
@@ -749,13 +861,7 @@ void TbsSkinPageControl::drawTab(gfx::Bitmap& bitmap, int visibleTab,
                  gfx::kTextCenter | gfx::kTextVCenter | gfx::kTextSingleLine | gfx::kTextNoPrefix);
     }
   }
-  if (vertical) {
-    const TbsEffectBmp src(tab);
-    TbsEffectBmp turned(h, w);
-    const bool ok =
-        tabPosition_ == TabPosition::tpLeft ? src.TurnLeftInto(turned) : src.TurnRightInto(turned);
-    if (ok) tab = turned.toBitmap();
-  }
+  if (vertical) tab = Turned(tab, tabPosition_ == TabPosition::tpLeft);
   bitmap.draw(r.left, r.top, tab);
 }
 

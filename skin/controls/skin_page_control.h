@@ -7,8 +7,10 @@
 //
 // The tab layout is the control's own (tab_layout.h): tab lengths from the
 // captions, TabHeight (or the section's tab height), one row on the tabs'
-// side; when a top or bottom row does not fit, an up-down control at its
-// right end scrolls it. A click on a tab selects its page; Ctrl+Tab and
+// side, or several with MultiLine; when a single row does not fit, an
+// up-down control at its far end (right, or bottom for left and right tabs)
+// scrolls it. Style gives tabs around a framed page, or raised or flat
+// buttons above an unframed one. A click on a tab selects its page; Ctrl+Tab and
 // Ctrl+Shift+Tab cycle the pages from anywhere inside the control, and the
 // arrow keys move along the row while the control itself has the focus.
 #pragma once
@@ -96,6 +98,12 @@ class TbsSkinPageControl : public TbsSkinControl {
   // 0: each tab as long as its caption needs.
   int TabWidth() const { return tabWidthProp_; }
   void setTabWidth(int w);
+  // Tabs in as many rows as they need instead of one scrolled row.
+  bool MultiLine() const { return multiLine_; }
+  void setMultiLine(bool on);
+  TTabStyle Style() const { return style_; }
+  void setStyle(TTabStyle style);
+  bool buttonStyle() const { return style_ != TTabStyle::tsTabs; }
   ui::ImageList* Images() const { return images_; }
   void setImages(ui::ImageList* images);
 
@@ -114,7 +122,8 @@ class TbsSkinPageControl : public TbsSkinControl {
   void BeforeChangeSkinData() override;
 
   // Placed geometry, for painting, hit tests and their checks.
-  int tabHeight() const { return tabHeight_; }  // thickness of the row in use
+  int tabHeight() const { return tabHeight_; }  // thickness of one row of tabs
+  int tabRows() const { return row_.rows; }
   const TabRow& tabRow() const { return row_; }
   gfx::Rect tabRect(int visibleTab) const;
   gfx::Rect pageArea() const;
@@ -162,6 +171,13 @@ class TbsSkinPageControl : public TbsSkinControl {
   void updateUpDown();
   void destroyUpDown();
   void scrollTo(int first);
+  // The up-down's position for the current row: the tabs scrolled out at
+  // the start, or (stacked buttons, whose upper one counts up) those still
+  // hidden beyond the end.
+  int upDownPosition(int hidden) const;
+  // Length along the row of tabs from .. to (exclusive) with their gaps.
+  int spanOf(int from, int to) const;
+  int rowLength() const { return TabRowLength(tabPosition_, width(), height()); }
   void makeTabVisible(int visibleTab);
   void selectByUser(int visibleTab);
   void setHotTab(int visibleTab);
@@ -176,6 +192,8 @@ class TbsSkinPageControl : public TbsSkinControl {
   TabPosition tabPosition_ = TabPosition::tpTop;
   int tabHeightProp_ = 0;
   int tabWidthProp_ = 0;
+  bool multiLine_ = false;
+  TTabStyle style_ = TTabStyle::tsTabs;
   ui::ImageList* images_ = nullptr;
   gfx::Font defaultFont_;
   bool useSkinFont_ = true;

@@ -4,6 +4,7 @@
 #include "skin/dialogs/dir_tree_view.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
@@ -12,9 +13,11 @@
 #include <QPainterPath>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "skin/data/more_control_data.h"
 #include "ui/graphics/canvas.h"
@@ -321,11 +324,25 @@ void TbsSkinDirTreeView::ScrollToX(int x) {
 
 int TbsSkinDirTreeView::contentWidth() const {
   if (contentWidth_ >= 0 && rowsValid_) return contentWidth_;
-  const gfx::Font font = treeFont();
+  // Shaping a name is dear, and a folder may hold many thousand: for the
+  // scroll range a row is as wide as the sum of its characters' advances
+  // (unrounded, so that long names do not come out short), which only
+  // kerning makes differ from the text drawn, by a pixel or two at most.
+  const QFontMetricsF metrics(gfx::ToQFont(treeFont()));
+  std::unordered_map<char32_t, qreal> advances;
   int w = 0;
   for (Node* n : rows()) {
-    if (n->textWidth < 0) n->textWidth = gfx::MeasureText(font, n->item.displayName).width;
-    w = std::max(w, (n->level + 1) * kIndent + kIconSize + kTextGap + n->textWidth + 4);
+    if (n->roughTextWidth < 0) {
+      qreal sum = 0;
+      for (char32_t c : QString::fromStdString(n->item.displayName).toUcs4()) {
+        auto it = advances.find(c);
+        if (it == advances.end())
+          it = advances.emplace(c, metrics.horizontalAdvance(QString::fromUcs4(&c, 1))).first;
+        sum += it->second;
+      }
+      n->roughTextWidth = static_cast<int>(std::ceil(sum));
+    }
+    w = std::max(w, (n->level + 1) * kIndent + kIconSize + kTextGap + n->roughTextWidth + 4);
   }
   contentWidth_ = w;
   return w;
@@ -476,6 +493,7 @@ void TbsSkinDirTreeView::EndLabelEdit(bool commit) {
     if (auto renamed = ns_->rename(selected_->item, text, &why)) {
       selected_->item = *renamed;
       selected_->textWidth = -1;
+      selected_->roughTextWidth = -1;
       contentWidth_ = -1;
       // Its sub-folders' paths changed with it: read them again when needed.
       selected_->children.clear();

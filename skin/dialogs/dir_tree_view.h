@@ -32,7 +32,8 @@ class TbsSkinDirTreeView : public TbsSkinControl {
     bool expanded = false;
     bool hasButton = false;  // an expand button is shown
     int level = 0;
-    int textWidth = -1;  // measured once
+    int textWidth = -1;       // the name's width as drawn, measured once
+    int roughTextWidth = -1;  // the sum of the name's character advances
   };
 
   // ns: the folder namespace (null: the user's own).

@@ -1,5 +1,6 @@
-// The folder dialog: its window (tree panel with stand-in scroll bars,
-// button panel), the context menu's commands, and choosing a folder.
+// The folder dialog: its window (tool bar with the path box and the
+// new-folder button, tree panel with stand-in scroll bars, button panel),
+// the context menu's commands, and choosing a folder.
 #include "skin/dialogs/select_directory_dialog.h"
 
 #include <QDesktopServices>
@@ -10,12 +11,17 @@
 #include <stdexcept>
 
 #include "skin/controls/skin_button.h"
+#include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_panel.h"
 #include "skin/controls/skin_scroll_bar.h"
+#include "skin/controls/skin_speed_button.h"
+#include "skin/controls/skin_tool_bar.h"
 #include "skin/dialogs/dir_tree_view.h"
+#include "skin/dialogs/new_folder_glyph.h"
 #include "skin/dialogs/skin_message.h"
 #include "skin/frame/form_frame.h"
 #include "skin/popup/skin_popup_menu.h"
+#include "ui/keys.h"
 #include "ui/menu_item.h"
 
 namespace skin {
@@ -34,9 +40,44 @@ ui::MenuItem* AddItem(ui::MenuItem& parent, const std::string& caption, std::fun
   return item;
 }
 
+// The tool bar places its path box and button itself after every change of
+// its bounds or skin: the path box keeps the height its section gives it
+// and is centred in the bar.
+class PathToolBar : public TbsSkinToolBar {
+ public:
+  using TbsSkinToolBar::TbsSkinToolBar;
+  std::function<void()> place;
+
+  void setBounds(int left, int top, int width, int height) override {
+    TbsSkinToolBar::setBounds(left, top, width, height);
+    if (place) place();
+  }
+  void ChangeSkinData() override {
+    TbsSkinToolBar::ChangeSkinData();
+    if (place) place();
+  }
+};
+
+// The folder a path typed by the user names: "~" is the home folder, a
+// relative path is taken inside the selected folder (inside the home folder
+// when a virtual folder is selected), and "." and ".." steps are resolved.
+std::string TypedFolder(const std::string& typed, const std::string& homePath,
+                        const std::string& selectedPath) {
+  std::string path = typed;
+  if (typed == "~" || typed.rfind("~/", 0) == 0) {
+    path = homePath + typed.substr(1);
+  } else if (typed.front() != '/') {
+    const std::string base =
+        platform::FolderNamespace::directoryExists(selectedPath) ? selectedPath : homePath;
+    path = base + "/" + typed;
+  }
+  return QDir::cleanPath(QString::fromStdString(path)).toStdString();
+}
+
 }  // namespace
 
-TbsSelDirDlgForm::TbsSelDirDlgForm(std::shared_ptr<const platform::FolderNamespace> ns)
+TbsSelDirDlgForm::TbsSelDirDlgForm(std::shared_ptr<const platform::FolderNamespace> ns,
+                                   bool withToolBar)
     : ui::Form(nullptr) {
   setBorderStyle(ui::BorderStyle::bsSizeable);
   setPosition(ui::Position::poScreenCenter);
@@ -73,7 +114,10 @@ TbsSelDirDlgForm::TbsSelDirDlgForm(std::shared_ptr<const platform::FolderNamespa
   tree_->setParent(treePanel_);
   tree_->setAlign(ui::Align::alClient);
   tree_->OnScrollChanged = [this](TbsSkinDirTreeView&) { syncScrollBars(); };
-  tree_->OnChange = [this](TbsSkinDirTreeView&) { syncScrollBars(); };
+  tree_->OnChange = [this](TbsSkinDirTreeView&) {
+    syncScrollBars();
+    if (pathBox_ != nullptr) pathBox_->setEditText(tree_->SelectedPath());
+  };
   tree_->OnError = [this](const std::string& m) {
     if (ShowError) ShowError(m);
   };
@@ -111,6 +155,85 @@ TbsSelDirDlgForm::TbsSelDirDlgForm(std::shared_ptr<const platform::FolderNamespa
   tree_->OnContextPopup = [this](TbsSkinDirTreeView&, TbsSkinDirTreeView::Node&, gfx::Point p) {
     menu_->Popup(p.x, p.y);
   };
+  if (withToolBar) buildToolBar();
+}
+
+void TbsSelDirDlgForm::buildToolBar() {
+  auto* bar = new PathToolBar(this);
+  toolBar_ = bar;
+  bar->setParent(this);
+  bar->setBorderStyle(TbsSkinBorderStyle::bvNone);
+  bar->setHeight(kToolBarHeight);
+  bar->setAlign(ui::Align::alTop);
+
+  pathBox_ = new TbsSkinEdit(this);
+  pathBox_->SetSkinDataName("tooledit");
+  pathBox_->setParent(bar);
+  pathBox_->setEditText(tree_->SelectedPath());
+  // Enter in the path box selects the folder typed there and never reaches
+  // the OK button. Escape first brings the selected folder's path back;
+  // only in a box that shows it already does it reach the Cancel button.
+  pathBox_->onKeyDown = [this](ui::Control&, int& key, unsigned) {
+    if (key == ui::VK_RETURN) {
+      key = 0;
+      selectTypedPath();
+    } else if (key == ui::VK_ESCAPE && restorePath()) {
+      key = 0;
+    }
+  };
+
+  newFolderButton_ = new TbsSkinSpeedButton(this);
+  newFolderButton_->SetSkinDataName("toolbutton");
+  newFolderButton_->setParent(bar);
+  newFolderButton_->setGlyph(NewFolderGlyph());
+  newFolderButton_->setNumGlyphs(1);
+  newFolderButton_->setShowHint(true);
+  newFolderButton_->OnClick = [this](ui::Control&) { newFolder(); };
+
+  bar->place = [this] { placeToolBar(); };
+  placeToolBar();
+}
+
+void TbsSelDirDlgForm::placeToolBar() {
+  if (toolBar_ == nullptr || pathBox_ == nullptr || newFolderButton_ == nullptr) return;
+  const int w = toolBar_->width();
+  const int h = toolBar_->height();
+  newFolderButton_->setBounds(w - kNewFolderButtonWidth, 0, kNewFolderButtonWidth, h);
+  const int boxWidth = std::max(0, w - kNewFolderButtonWidth - kToolBarSpacing);
+  pathBox_->setBounds(0, 0, boxWidth, h);
+  if (pathBox_->height() < h) pathBox_->setTop((h - pathBox_->height()) / 2);
+}
+
+void TbsSelDirDlgForm::selectTypedPath() {
+  if (pathBox_ == nullptr) return;
+  const std::string typed = pathBox_->Text();
+  if (typed.empty()) return;
+  if (typed == platform::kComputerDisplayName || typed == platform::kComputerParsingName) {
+    tree_->SelectMyComputer();
+  } else {
+    try {
+      const std::string path =
+          TypedFolder(typed, tree_->folders().places().homePath, tree_->SelectedPath());
+      if (!platform::FolderNamespace::directoryExists(path))
+        throw std::runtime_error("Error setting path: \"" + typed + "\"");
+      tree_->SelectPath(path);
+    } catch (const std::runtime_error& e) {
+      // The selection stays, and so does the typed text, to be mended.
+      if (ShowError) ShowError(e.what());
+      return;
+    }
+  }
+  pathBox_->setEditText(tree_->SelectedPath());
+  pathBox_->selectAll();
+}
+
+bool TbsSelDirDlgForm::restorePath() {
+  if (pathBox_ == nullptr) return false;
+  const std::string selected = tree_->SelectedPath();
+  if (pathBox_->Text() == selected) return false;
+  pathBox_->setEditText(selected);
+  pathBox_->selectAll();
+  return true;
 }
 
 TbsSelDirDlgForm::~TbsSelDirDlgForm() {
@@ -180,7 +303,9 @@ void TbsSelDirDlgForm::newFolder() {
   std::string why;
   const auto made = tree_->folders().createFolder(node->item, NewFolderName, &why);
   if (!made) {
-    if (ShowError) ShowError("Unable to create the folder " + NewFolderName + ": " + why);
+    if (ShowError)
+      ShowError("Unable to create the folder \"" + NewFolderName + "\" in \"" +
+                tree_->SelectedPath() + "\": " + why);
     return;
   }
   tree_->RefreshNode(node);
@@ -201,7 +326,7 @@ TbsSkinSelectDirectoryDialog::TbsSkinSelectDirectoryDialog(ui::Component* owner)
 
 bool TbsSkinSelectDirectoryDialog::ChooseFolder() {
   auto ns = ns_ ? ns_ : std::make_shared<platform::FolderNamespace>();
-  std::unique_ptr<TbsSelDirDlgForm> form = std::make_unique<TbsSelDirDlgForm>(ns);
+  std::unique_ptr<TbsSelDirDlgForm> form = std::make_unique<TbsSelDirDlgForm>(ns, ShowToolBar);
   form->setCaption(Title);
   TbsFormFrame* frame = form->frame();
   frame->setSkinData(SkinData());
@@ -226,6 +351,13 @@ bool TbsSkinSelectDirectoryDialog::ChooseFolder() {
   form->vBar_->SetSkinData(CtrlSkinData());
   form->hBar_->SetSkinData(CtrlSkinData());
   form->menu_->setSkinData(CtrlSkinData());
+  if (form->toolBar_ != nullptr) {
+    form->newFolderButton_->setHint(text("MSG_BTN_NEWFOLDER_HINT", "新建文件夹"));
+    form->toolBar_->SetSkinData(CtrlSkinData());
+    form->newFolderButton_->SetSkinData(CtrlSkinData());
+    form->pathBox_->SetSkinData(CtrlSkinData());
+    form->placeToolBar();
+  }
 
   TbsSkinMessage plain;
   TbsSkinMessage* message = message_ != nullptr ? message_ : &plain;

@@ -1,8 +1,9 @@
 // TbsSkinSelectDirectoryDialog: the component that lets the user pick a
 // folder in a modal window drawn with the skin: the folder tree with two
-// skinned scroll bars standing in for its own, OK and Cancel, and its
-// context menu (open, rename, delete, new folder, refresh). It remembers the
-// chosen folder and the window's size between uses.
+// skinned scroll bars standing in for its own, OK and Cancel, its context
+// menu (open, rename, delete, new folder, refresh) and, when asked for, a
+// tool bar with a path box and a new-folder button. It remembers the chosen
+// folder and the window's size between uses.
 #pragma once
 
 #include <functional>
@@ -20,15 +21,25 @@ namespace skin {
 class TbsFormFrame;
 class TbsSkinButton;
 class TbsSkinDirTreeView;
+class TbsSkinEdit;
 class TbsSkinMessage;
 class TbsSkinPanel;
 class TbsSkinPopupMenu;
 class TbsSkinScrollBar;
+class TbsSkinSpeedButton;
+class TbsSkinToolBar;
 
 class TbsSelDirDlgForm : public ui::Form {
  public:
-  explicit TbsSelDirDlgForm(std::shared_ptr<const platform::FolderNamespace> ns);
+  // withToolBar: the tool bar with the path box and the new-folder button.
+  explicit TbsSelDirDlgForm(std::shared_ptr<const platform::FolderNamespace> ns,
+                            bool withToolBar = false);
   ~TbsSelDirDlgForm() override;
+
+  // Sizes of the tool bar and its new-folder button.
+  static constexpr int kToolBarHeight = 25;
+  static constexpr int kNewFolderButtonWidth = 27;
+  static constexpr int kToolBarSpacing = 5;  // between the path box and the button
 
   TbsFormFrame* frame() const { return frame_; }
   TbsSkinDirTreeView* tree() const { return tree_; }
@@ -37,6 +48,10 @@ class TbsSelDirDlgForm : public ui::Form {
   TbsSkinButton* okButton() const { return ok_; }
   TbsSkinButton* cancelButton() const { return cancel_; }
   TbsSkinPopupMenu* contextMenu() const { return menu_; }
+  // The tool bar and its controls; null without a tool bar.
+  TbsSkinToolBar* toolBar() const { return toolBar_; }
+  TbsSkinEdit* pathBox() const { return pathBox_; }
+  TbsSkinSpeedButton* newFolderButton() const { return newFolderButton_; }
 
   // Shows the message of a failed folder operation (the message dialog).
   std::function<void(const std::string&)> ShowError;
@@ -54,6 +69,12 @@ class TbsSelDirDlgForm : public ui::Form {
   void deleteSelected();
   void newFolder();
   void refreshSelected();
+  // The path box's Enter: selects the folder typed there; a path that names
+  // no folder is told through ShowError and the selection stays.
+  void selectTypedPath();
+  // The path box's Escape: the selected folder's path comes back. False
+  // when the box already showed it (the key then closes the window).
+  bool restorePath();
 
  private:
   friend class TbsSkinSelectDirectoryDialog;
@@ -66,7 +87,13 @@ class TbsSelDirDlgForm : public ui::Form {
   TbsSkinButton* ok_ = nullptr;
   TbsSkinButton* cancel_ = nullptr;
   TbsSkinPopupMenu* menu_ = nullptr;
+  TbsSkinToolBar* toolBar_ = nullptr;
+  TbsSkinEdit* pathBox_ = nullptr;
+  TbsSkinSpeedButton* newFolderButton_ = nullptr;
   bool syncing_ = false;
+
+  void buildToolBar();
+  void placeToolBar();
 };
 
 class TbsSkinSelectDirectoryDialog : public ui::Component, public DialogSkins {

@@ -85,6 +85,13 @@ TEST_F(FolderNamespaceTest, SubFoldersAreSortedByNumberAndLetterWithoutHiddenOne
     if (k.displayName == "a1") {
       EXPECT_TRUE(k.mayHaveChildren);
     }
+    // A listed folder is the same item as the one its path gives.
+    const auto alone = ns_->itemFor(k.parsingName);
+    ASSERT_TRUE(alone.has_value()) << k.parsingName;
+    EXPECT_EQ(k.displayName, alone->displayName);
+    EXPECT_EQ(k.iconName, alone->iconName);
+    EXPECT_EQ(k.mayHaveChildren, alone->mayHaveChildren) << k.displayName;
+    EXPECT_EQ(k.linkLoop, alone->linkLoop);
   }
   EXPECT_FALSE(
       ns_->children(FolderItem{FolderKind::Directory, "x", folder("/gone"), "folder", false, false})

@@ -13,6 +13,7 @@ namespace {
 struct Dialogs {
   std::unique_ptr<skin::TbsSkinMessage> message;
   std::unique_ptr<skin::TbsSkinSelectDirectoryDialog> folder;
+  std::unique_ptr<skin::TbsSkinSelectDirectoryDialog> folderWithToolBar;
 };
 Dialogs& State() {
   static Dialogs d;
@@ -46,23 +47,35 @@ void Build(ui::WinControl& box, const gallery::Context& ctx) {
                             skin::MessageButtons({skin::mbYes, skin::mbNo}));
   AddButton(box, ctx, "信息", 8, 8, info);
   AddButton(box, ctx, "确认", 112, 8, confirm);
-  AddButton(
-      box, ctx, "警告", 8, 40,
-      open("请输入服务器地址。", TMsgDlgType::mtWarning, skin::MessageButtons({skin::mbYes})));
-  AddButton(
-      box, ctx, "错误", 112, 40,
+  const auto warning =
+      open("请输入服务器地址。", TMsgDlgType::mtWarning, skin::MessageButtons({skin::mbYes}));
+  const auto error =
       open("连接服务器失败，请检查服务器地址和端口是否正确，以及网络是否连通。",
-           TMsgDlgType::mtError, skin::MessageButtons({skin::mbOK, skin::mbCancel, skin::mbHelp})));
-  d.folder = std::make_unique<skin::TbsSkinSelectDirectoryDialog>();
-  d.folder->setSkinData(ctx.skinData);
-  d.folder->setCtrlSkinData(ctx.skinData);
-  d.folder->setMessage(m);
+           TMsgDlgType::mtError, skin::MessageButtons({skin::mbOK, skin::mbCancel, skin::mbHelp}));
+  AddButton(box, ctx, "警告", 8, 40, warning);
+  AddButton(box, ctx, "错误", 112, 40, error);
+  const auto makeFolderDialog = [&ctx, m](bool toolBar) {
+    auto dialog = std::make_unique<skin::TbsSkinSelectDirectoryDialog>();
+    dialog->setSkinData(ctx.skinData);
+    dialog->setCtrlSkinData(ctx.skinData);
+    dialog->setMessage(m);
+    dialog->ShowToolBar = toolBar;
+    return dialog;
+  };
+  d.folder = makeFolderDialog(false);
+  d.folderWithToolBar = makeFolderDialog(true);
   skin::TbsSkinSelectDirectoryDialog* folder = d.folder.get();
+  skin::TbsSkinSelectDirectoryDialog* folderWithToolBar = d.folderWithToolBar.get();
   const auto chooseFolder = [folder] { folder->ChooseFolder(); };
+  const auto chooseWithToolBar = [folderWithToolBar] { folderWithToolBar->ChooseFolder(); };
   AddButton(box, ctx, "选择文件夹", 8, 72, chooseFolder);
+  AddButton(box, ctx, "带工具栏", 112, 72, chooseWithToolBar);
   gallery::RegisterAction("folder", chooseFolder);
+  gallery::RegisterAction("folder-toolbar", chooseWithToolBar);
   gallery::RegisterAction("message", info);
   gallery::RegisterAction("confirm", confirm);
+  gallery::RegisterAction("warning", warning);
+  gallery::RegisterAction("error", error);
 }
 
 const bool registered = gallery::RegisterArea({"对话框", 90, 216, 104, Build});

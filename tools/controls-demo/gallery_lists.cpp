@@ -1,6 +1,7 @@
-// The lists area of the gallery: fixed-style combos (one with 100 000
-// items), an editable combo, a list box with more items than fit, and scroll bars of each
-// kind.
+// The lists areas of the gallery: fixed-style combos (one with 100 000
+// items), an editable combo, a list box with more items than fit, and scroll
+// bars of each kind; then list boxes scrolled sideways (a horizontal bar,
+// both bars with their corner), one in columns and one with a caption bar.
 #include <string>
 #include <vector>
 
@@ -66,6 +67,49 @@ void Build(ui::WinControl& box, const gallery::Context& ctx) {
   both->SetRange(0, 100, 25, 10);
 }
 
+std::vector<std::string> Rows(const std::string& stem, int n) {
+  std::vector<std::string> rows;
+  for (int i = 0; i < n; ++i) rows.push_back(stem + std::to_string(i + 1));
+  return rows;
+}
+
+void BuildListBoxes(ui::WinControl& box, const gallery::Context& ctx) {
+  // Rows wider than the list: only the horizontal bar.
+  auto* wide = Place<skin::TbsSkinListBox>(box, ctx, 0, 0, 118, 100);
+  wide->setItems({"http://192.168.0.10:8080/KVRCS/", "教室 101 · 商业模拟 A 班", "short"});
+  wide->setHorizontalExtent(260);
+  wide->setItemIndex(1);
+  wide->setHorizontalOffset(40);
+
+  // More rows than fit and wider than the list: both bars and the corner.
+  auto* both = Place<skin::TbsSkinListBox>(box, ctx, 124, 0, 118, 100);
+  both->setItems(Rows("第二学期 · 经营决策报告 ", 20));
+  both->setHorizontalExtent(240);
+  both->setItemIndex(3);
+
+  // Items down columns, scrolled a column at a time.
+  auto* columns = Place<skin::TbsSkinListBox>(box, ctx, 248, 0, 122, 100);
+  columns->setColumns(2);
+  columns->setItems(Rows("组 ", 17));
+  columns->setItemIndex(5);
+
+  // A caption bar above the rows.
+  auto* captioned = Place<skin::TbsSkinListBox>(box, ctx, 0, 108, 242, 80);
+  captioned->setCaptionMode(true);
+  captioned->setCaption("在线公司 Companies online");
+  captioned->setItems(Rows("公司 ", 8));
+  captioned->setItemIndex(0);
+
+  auto* centred = Place<skin::TbsSkinListBox>(box, ctx, 248, 108, 122, 80);
+  centred->setCaptionMode(true);
+  centred->setCaption("居中 Centred");
+  centred->setCaptionAlignment(skin::TextAlignment::Center);
+  centred->setColumns(2);
+  centred->setItems(Rows("项 ", 9));
+}
+
 const bool registered = gallery::RegisterArea({"列表与组合框", 60, 370, 190, Build});
+const bool registeredBoxes =
+    gallery::RegisterArea({"列表框 List boxes", 61, 370, 190, BuildListBoxes});
 
 }  // namespace

@@ -1,6 +1,8 @@
-// Gallery area of the page control: a control with more tabs than fit (the
+// Gallery areas of the page control: a control with more tabs than fit (the
 // up-down at the end of the row scrolls them), one with tabs at the bottom
-// and TabHeight 26 (stretched tab pictures), and one with tabs on the left.
+// and TabHeight 26 (stretched tab pictures), one with tabs on the left; then
+// tabs in several rows, raised and flat buttons, and a left row too long
+// for its height, scrolled by a stacked up-down.
 #include <string>
 
 #include "gallery.h"
@@ -60,6 +62,54 @@ const bool registered = gallery::RegisterArea({
       // No pages at all.
       auto* empty = MakePages(box, ctx, gfx::Rect::fromSize(80, 232, 300, 90), {});
       empty->SetSkinData(ctx.skinData);
+    },
+});
+
+const bool registeredMore = gallery::RegisterArea({
+    "页面控件 多行与按钮 / Rows and buttons",
+    71,
+    380,
+    300,
+    [](ui::WinControl& box, const gallery::Context& ctx) {
+      // Several rows: the chosen tab's row lies next to the page.
+      auto* rows = MakePages(
+          box, ctx, gfx::Rect::fromSize(0, 0, 250, 110),
+          {"常规", "网络设置", "代理服务器", "Appearance", "皮肤", "高级选项", "关于本程序"});
+      rows->setMultiLine(true);
+      rows->setTabIndex(1);
+      rows->SetSkinData(ctx.skinData);
+
+      // A left row longer than the control: the stacked up-down scrolls it.
+      auto* left = MakePages(box, ctx, gfx::Rect::fromSize(260, 0, 120, 110),
+                             {"一", "Two", "三", "Four", "五", "Six", "七"});
+      left->setTabPosition(skin::TabPosition::tpLeft);
+      left->SetSkinData(ctx.skinData);
+
+      auto* buttons =
+          MakePages(box, ctx, gfx::Rect::fromSize(0, 120, 185, 80), {"按钮", "Buttons", "第三"});
+      buttons->setStyle(skin::TTabStyle::tsButtons);
+      buttons->setTabIndex(1);
+      buttons->SetSkinData(ctx.skinData);
+
+      auto* flat =
+          MakePages(box, ctx, gfx::Rect::fromSize(195, 120, 185, 80), {"平面", "Flat", "第三"});
+      flat->setStyle(skin::TTabStyle::tsFlatButtons);
+      flat->SetSkinData(ctx.skinData);
+
+      // Buttons in rows, at the bottom.
+      auto* low = MakePages(box, ctx, gfx::Rect::fromSize(0, 210, 250, 90),
+                            {"登录", "教室", "课程列表", "在线公司", "设置"});
+      low->setTabPosition(skin::TabPosition::tpBottom);
+      low->setMultiLine(true);
+      low->setStyle(skin::TTabStyle::tsButtons);
+      low->setTabIndex(3);
+      low->SetSkinData(ctx.skinData);
+
+      auto* right = MakePages(box, ctx, gfx::Rect::fromSize(260, 210, 120, 90),
+                              {"甲", "乙", "丙", "丁", "戊"});
+      right->setTabPosition(skin::TabPosition::tpRight);
+      right->setTabIndex(4);
+      right->SetSkinData(ctx.skinData);
     },
 });
 

@@ -57,8 +57,8 @@ TEST(ConsoleRouting, TheEnginesAddressStandInForATitleGivesNoCaption) {
     std::optional<std::string> caption;
   };
   const Row rows[] = {
-      {"127.0.0.1:8080/simA/teacher/left.jsp?courseid=12", "http://127.0.0.1:8080/simA/teacher/left.jsp?courseid=12",
-       std::nullopt},
+      {"127.0.0.1:8080/simA/teacher/left.jsp?courseid=12",
+       "http://127.0.0.1:8080/simA/teacher/left.jsp?courseid=12", std::nullopt},
       {"功能列表", "http://127.0.0.1:8080/simA/teacher/left.jsp", std::string("功能列表")},
       // A title that only looks like another address is the page's own.
       {"127.0.0.1:8080/other.jsp", "http://127.0.0.1:8080/simA/teacher/left.jsp",

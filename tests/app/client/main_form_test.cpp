@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -22,20 +23,22 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineView>
-#include <gtest/gtest.h>
 
 #include "app/client/client_shared.h"
 #include "app/client/console_routing.h"
 #include "app/core/server_protocol.h"
 #include "classroom_server_process.h"
-#include "test_http_peer.h"
 #include "platform/browser/browser_profile.h"
 #include "platform/browser/web_browser.h"
 #include "skin/controls/skin_button.h"
@@ -51,7 +54,7 @@
 #include "skin/dialogs/skin_message.h"
 #include "skin/frame/form_frame.h"
 #include "skin/popup/skin_popup_menu.h"
-#include "support/qt_wait.h"
+#include "test_http_peer.h"
 #include "ui/application.h"
 #include "ui/widget_host.h"
 
@@ -60,6 +63,34 @@ namespace {
 using platform::WebBrowser;
 
 constexpr int kLoadMs = 20000;
+
+// Runs the event loop until cond holds, checking every 5 ms. (QTest::qWaitFor
+// of this Qt hands all the remaining time to one pass of the event loop,
+// which the browser engine's steady stream of events keeps going for
+// seconds after cond holds; polling with sleeps between passes starves the
+// engine instead.)
+template <class F>
+bool WaitUntil(F cond, int ms) {
+  if (cond()) return true;
+  QEventLoop loop;
+  QElapsedTimer clock;
+  clock.start();
+  QTimer check;
+  QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+    if (cond() || clock.elapsed() > ms) loop.quit();
+  });
+  check.start(5);
+  loop.exec();
+  return cond();
+}
+
+#define UNTIL_TRUE(cond, ms) \
+  EXPECT_TRUE(WaitUntil([&] { return static_cast<bool>(cond); }, ms)) << #cond
+#define UNTIL_EQ(a, b, ms)                           \
+  do {                                               \
+    (void)WaitUntil([&] { return (a) == (b); }, ms); \
+    EXPECT_EQ(a, b);                                 \
+  } while (0)
 const char kChildVariable[] = "KAVRO_CONSOLE_EXIT_CHILD";
 
 // The class the teacher entered: course 12 of classroom 1 on the server.
@@ -119,8 +150,14 @@ class ConsoleTest : public ::testing::Test {
     platform::BrowserProfile::setStorageRoot(dir_->path() + "/profile");
     platform::BrowserProfile::setSettingsPath(dir_->path() + "/browser-settings.ini");
     server_ = new testsupport::ClassroomServerProcess({"--slow-seconds", "2"});
+    // A view of the server kept open for the whole suite: the views of one
+    // site share its renderer, so every console of the tests starts warm.
+    keeper_ = new WebBrowser;
+    keeper_->Navigate(server_->baseUrl());
+    (void)WaitUntil([] { return !keeper_->LocationName().empty() && !keeper_->Busy(); }, kLoadMs);
   }
   static void TearDownTestSuite() {
+    delete keeper_;
     delete server_;
     delete dir_;
   }
@@ -135,6 +172,7 @@ class ConsoleTest : public ::testing::Test {
   }
   void TearDown() override {
     form_.reset();
+    otherBrowsers_.clear();
     shared_.reset();
   }
 
@@ -143,7 +181,7 @@ class ConsoleTest : public ::testing::Test {
     EnterClass(shared_->state(), server_->baseUrl());
     if (!shared_->loadTeacherPages) return false;
     shared_->loadTeacherPages();
-    return QTest::qWaitFor(
+    return WaitUntil(
         [&] {
           return form_->WB->LocationName() == "功能列表" &&
                  form_->WB1->LocationName() == "教师首页" &&
@@ -162,9 +200,9 @@ class ConsoleTest : public ::testing::Test {
 
   static testsupport::ScratchDir* dir_;
   static testsupport::ClassroomServerProcess* server_;
+  static WebBrowser* keeper_;
   testsupport::ScratchDir crashDir_;
-  // Browsers of other windows registered with the shared object: they
-  // outlive it.
+  // Browsers of other windows registered with the shared object.
   std::vector<std::unique_ptr<WebBrowser>> otherBrowsers_;
   std::unique_ptr<app::ClientShared> shared_;
   std::unique_ptr<app::TMainForm> form_;
@@ -174,6 +212,7 @@ class ConsoleTest : public ::testing::Test {
 
 testsupport::ScratchDir* ConsoleTest::dir_ = nullptr;
 testsupport::ClassroomServerProcess* ConsoleTest::server_ = nullptr;
+WebBrowser* ConsoleTest::keeper_ = nullptr;
 
 TEST_F(ConsoleTest, CreationResetsTheLoginStateAndSetsTheHooks) {
   app::LoginState& s = shared_->state();
@@ -188,6 +227,9 @@ TEST_F(ConsoleTest, CreationResetsTheLoginStateAndSetsTheHooks) {
   EXPECT_EQ(form_->clientWidth(), 911);
   EXPECT_EQ(form_->clientHeight(), 787);
   EXPECT_FALSE(form_->visible());
+  // The console carries the client's shared components.
+  for (const char* name : {"bsSkinMessage", "bsSkinHint1", "bsSkinSelectDirectoryDialog1"})
+    EXPECT_NE(form_->findComponent(name), nullptr) << name;
   // The hooks go with the window.
   form_.reset();
   EXPECT_FALSE(static_cast<bool>(shared_->loadTeacherPages));
@@ -196,42 +238,34 @@ TEST_F(ConsoleTest, CreationResetsTheLoginStateAndSetsTheHooks) {
 
 TEST_F(ConsoleTest, ControlsHaveTheirClassesSectionsAndSettings) {
   app::TMainForm& f = *form_;
+  // The members are found by name and class: a null one is missing or of
+  // another class.
   struct Row {
     const char* name;
     ui::Control* control;
-    bool classMatches;
     const char* section;
-    bool skinned;
+    bool skinned;  // draws from bsSkinData1; the splitters keep the default look
   };
-  auto* data = &shared_->skinData();
   const Row rows[] = {
-      {"BSEP", f.BSEP, f.BSEP != nullptr, "expanel", f.BSEP && f.BSEP->SkinData() == data},
-      {"bsSkinPanel2", f.bsSkinPanel2, f.bsSkinPanel2 != nullptr, "panel",
-       f.bsSkinPanel2 && f.bsSkinPanel2->SkinData() == data},
-      {"bsSkinSplitter1", f.bsSkinSplitter1, f.bsSkinSplitter1 != nullptr, "vsplitter",
-       f.bsSkinSplitter1 && f.bsSkinSplitter1->SkinData() == data},
-      {"bsSkinPanel1", f.bsSkinPanel1, f.bsSkinPanel1 != nullptr, "panel",
-       f.bsSkinPanel1 && f.bsSkinPanel1->SkinData() == data},
-      {"bsSkinSplitter2", f.bsSkinSplitter2, f.bsSkinSplitter2 != nullptr, "hsplitter",
-       f.bsSkinSplitter2 && f.bsSkinSplitter2->SkinData() == data},
-      {"bsSkinExPanel1", f.bsSkinExPanel1, f.bsSkinExPanel1 != nullptr, "expanel",
-       f.bsSkinExPanel1 && f.bsSkinExPanel1->SkinData() == data},
-      {"bsSkinToolBar1", f.bsSkinToolBar1, f.bsSkinToolBar1 != nullptr, "panel",
-       f.bsSkinToolBar1 && f.bsSkinToolBar1->SkinData() == data},
-      {"bsSkinLabel1", f.bsSkinLabel1, f.bsSkinLabel1 != nullptr, "label",
-       f.bsSkinLabel1 && f.bsSkinLabel1->SkinData() == data},
-      {"gp", f.gp, f.gp != nullptr, "statusgauge", f.gp && f.gp->SkinData() == data},
+      {"BSEP", f.BSEP, "expanel", true},
+      {"bsSkinPanel2", f.bsSkinPanel2, "panel", true},
+      {"bsSkinSplitter1", f.bsSkinSplitter1, "vsplitter", false},
+      {"bsSkinPanel1", f.bsSkinPanel1, "panel", true},
+      {"bsSkinSplitter2", f.bsSkinSplitter2, "hsplitter", false},
+      {"bsSkinExPanel1", f.bsSkinExPanel1, "expanel", true},
+      {"bsSkinToolBar1", f.bsSkinToolBar1, "panel", true},
+      {"bsSkinLabel1", f.bsSkinLabel1, "label", true},
+      {"gp", f.gp, "statusgauge", true},
   };
   for (const Row& r : rows) {
-    ASSERT_TRUE(r.classMatches) << r.name;
+    ASSERT_NE(r.control, nullptr) << r.name;
     EXPECT_EQ(f.findComponent(r.name), r.control) << r.name;
-    auto* skinned = dynamic_cast<skin::SkinControlLayer<ui::WinControl>*>(r.control);
+    auto* windowed = dynamic_cast<skin::SkinControlLayer<ui::WinControl>*>(r.control);
     auto* graphic = dynamic_cast<skin::SkinControlLayer<ui::GraphicControl>*>(r.control);
-    const std::string section = skinned ? skinned->SkinDataName() : graphic->SkinDataName();
-    EXPECT_EQ(section, r.section) << r.name;
-    // The splitters keep their default look under every skin.
-    const bool splitter = r.control == f.bsSkinSplitter1 || r.control == f.bsSkinSplitter2;
-    EXPECT_EQ(r.skinned, !splitter) << r.name;
+    ASSERT_TRUE(windowed != nullptr || graphic != nullptr) << r.name;
+    EXPECT_EQ(windowed ? windowed->SkinDataName() : graphic->SkinDataName(), r.section) << r.name;
+    skin::TbsSkinData* data = windowed ? windowed->SkinData() : graphic->SkinData();
+    EXPECT_EQ(data, r.skinned ? &shared_->skinData() : nullptr) << r.name;
   }
   for (const char* name : {"WB", "WB1", "WB2"}) {
     auto* host = dynamic_cast<ui::WidgetHost*>(f.findComponent(name));
@@ -279,7 +313,7 @@ TEST_F(ConsoleTest, ControlsHaveTheirClassesSectionsAndSettings) {
 
   // The left pane's popup menu: three items, the middle one hidden.
   ASSERT_NE(f.bsSkinPopupMenu1, nullptr);
-  EXPECT_EQ(f.bsSkinPopupMenu1->SkinData(), data);
+  EXPECT_EQ(f.bsSkinPopupMenu1->SkinData(), &shared_->skinData());
   const ui::MenuItem& items = f.bsSkinPopupMenu1->items();
   ASSERT_EQ(items.count(), 3);
   EXPECT_EQ(items.item(0)->caption(), "课程配置");
@@ -358,30 +392,47 @@ TEST_F(ConsoleTest, LayoutFollowsTheWindowSizeInEverySkin) {
   }
 }
 
-TEST_F(ConsoleTest, StartsMaximisedAndRestoresCentredOnTheDesktop) {
+class ConsoleStartTest : public ConsoleTest, public ::testing::WithParamInterface<bool> {};
+
+// Shown plainly, or asked for the maximised state first as the program does.
+TEST_P(ConsoleStartTest, StartsMaximisedAndRestoresCentredOnTheDesktop) {
   app::TMainForm& f = *form_;
   ASSERT_NE(f.bsFormFrame1, nullptr);
   const gfx::Rect designed = f.boundsRect();
+  if (GetParam()) f.setWindowState(ui::WindowState::wsMaximized);
   f.show();
   EXPECT_TRUE(f.visible());
   EXPECT_EQ(f.bsFormFrame1->FrameState(), skin::FrameWindowState::Maximized);
+  // The work area, less one pixel on every side when it is the whole
+  // primary screen (an auto-hidden task bar stays reachable at the edge).
   const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
-  EXPECT_EQ(f.boundsRect(),
-            (gfx::Rect{avail.left(), avail.top(), avail.left() + avail.width(),
-                       avail.top() + avail.height()}));
+  const int inset = avail == QGuiApplication::primaryScreen()->geometry() ? 1 : 0;
+  EXPECT_EQ(f.boundsRect(), (gfx::Rect{avail.left() + inset, avail.top() + inset,
+                                       avail.left() + avail.width() - inset,
+                                       avail.top() + avail.height() - inset}));
+  // Restored: the designed size centred on the screen, and within the work
+  // area, so a screen smaller than the window cuts off neither caption nor
+  // status bar.
   f.bsFormFrame1->SetFrameState(skin::FrameWindowState::Normal);
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  const int left = screen.left() + (screen.width() - designed.width()) / 2;
-  const int top = screen.top() + (screen.height() - designed.height()) / 2;
-  EXPECT_EQ(f.boundsRect(),
-            (gfx::Rect{left, top, left + designed.width(), top + designed.height()}));
-  EXPECT_EQ(f.clientWidth(), 911);
-  EXPECT_EQ(f.clientHeight(), 787);
+  const int w = std::min(designed.width(), avail.width());
+  const int h = std::min(designed.height(), avail.height());
+  const int left = std::clamp(screen.left() + (screen.width() - w) / 2, avail.left(),
+                              avail.left() + avail.width() - w);
+  const int top = std::clamp(screen.top() + (screen.height() - h) / 2, avail.top(),
+                             avail.top() + avail.height() - h);
+  EXPECT_EQ(f.boundsRect(), (gfx::Rect{left, top, left + w, top + h}));
+  if (w == designed.width() && h == designed.height()) {
+    EXPECT_EQ(f.clientWidth(), 911);
+    EXPECT_EQ(f.clientHeight(), 787);
+  }
   // Showing again after a hide keeps the state the teacher left.
   f.hide();
   f.show();
   EXPECT_EQ(f.bsFormFrame1->FrameState(), skin::FrameWindowState::Normal);
 }
+
+INSTANTIATE_TEST_SUITE_P(Console, ConsoleStartTest, ::testing::Bool());
 
 TEST_F(ConsoleTest, TeacherPagesLoadIntoTheThreePanesWithTheirTitles) {
   ASSERT_TRUE(loadTeacherPages());
@@ -390,8 +441,8 @@ TEST_F(ConsoleTest, TeacherPagesLoadIntoTheThreePanesWithTheirTitles) {
   EXPECT_EQ(form_->WB2->LocationURL(), pageUrl("teacher_config_companyonline.jsp"));
   EXPECT_EQ(app::FunctionListUrl(shared_->state()), pageUrl("left.jsp"));
   // The function list names the application; the bottom pane its panel.
-  WAIT_EQ(ui::Application::instance().title(), std::string("功能列表"), 5000);
-  WAIT_EQ(form_->bsSkinExPanel1->caption(), std::string("在线公司设置"), 5000);
+  UNTIL_EQ(ui::Application::instance().title(), std::string("功能列表"), 5000);
+  UNTIL_EQ(form_->bsSkinExPanel1->caption(), std::string("在线公司设置"), 5000);
   const std::string caption = form_->caption();
   EXPECT_TRUE(caption == "功能列表" || caption == "教师首页") << caption;
   // The main pane's document completed: the load time is shown.
@@ -406,8 +457,8 @@ TEST_F(ConsoleTest, FunctionListLinksOpenInTheMainPaneExceptFunctionLists) {
   // A topic link: the main pane opens it, the function list stays.
   form_->WB->runScript(
       QStringLiteral("document.querySelector('a[href^=\"teacher_market.jsp\"]').click()"));
-  WAIT_TRUE(Contains(form_->WB1->LocationURL(), "/teacher/teacher_market.jsp?"), kLoadMs);
-  WAIT_EQ(form_->caption(), std::string("市场环境设置"), 5000);
+  UNTIL_TRUE(Contains(form_->WB1->LocationURL(), "/teacher/teacher_market.jsp?"), kLoadMs);
+  UNTIL_EQ(form_->caption(), std::string("市场环境设置"), 5000);
   EXPECT_EQ(form_->WB->LocationURL(), pageUrl("left.jsp"));
   EXPECT_EQ(form_->WB->LocationName(), "功能列表");
   EXPECT_EQ(CountLogged(*server_, "/teacher/left.jsp"), leftLoads);
@@ -418,15 +469,15 @@ TEST_F(ConsoleTest, FunctionListLinksOpenInTheMainPaneExceptFunctionLists) {
   // Another function list: it loads in the left pane itself.
   const std::string mainUrl = form_->WB1->LocationURL();
   form_->WB->runScript(QStringLiteral("document.querySelector('a[href*=\"menu=2\"]').click()"));
-  WAIT_TRUE(Contains(form_->WB->LocationURL(), "menu=2"), kLoadMs);
-  WAIT_TRUE(!form_->WB->Busy(), kLoadMs);
+  UNTIL_TRUE(Contains(form_->WB->LocationURL(), "menu=2"), kLoadMs);
+  UNTIL_TRUE(!form_->WB->Busy(), kLoadMs);
   QTest::qWait(200);
   EXPECT_EQ(form_->WB1->LocationURL(), mainUrl);
 
   // A page the script of the function list opens by address goes to the
   // main pane as well.
   form_->WB->runScript(QStringLiteral("location.href='frames.jsp?courseid=12&databasename=simdb'"));
-  WAIT_TRUE(Contains(form_->WB1->LocationURL(), "/teacher/frames.jsp?"), kLoadMs);
+  UNTIL_TRUE(Contains(form_->WB1->LocationURL(), "/teacher/frames.jsp?"), kLoadMs);
   EXPECT_TRUE(Contains(form_->WB->LocationURL(), "menu=2"));
 }
 
@@ -473,22 +524,22 @@ TEST_F(ConsoleTest, TitlesAndStatusTextFollowTheirRules) {
 
 TEST_F(ConsoleTest, UntitledPagesChangeNoCaption) {
   ASSERT_TRUE(loadTeacherPages());
-  WAIT_EQ(form_->bsSkinExPanel1->caption(), std::string("在线公司设置"), 5000);
+  UNTIL_EQ(form_->bsSkinExPanel1->caption(), std::string("在线公司设置"), 5000);
   const std::string html = "<html><body>untitled</body></html>";
   testsupport::TestHttpPeer peer(testsupport::TestHttpPeer::Mode::Answer,
                                  "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
-                                     std::to_string(html.size()) +
-                                     "\r\nConnection: close\r\n\r\n" + html);
+                                     std::to_string(html.size()) + "\r\nConnection: close\r\n\r\n" +
+                                     html);
   const std::string base = "http://127.0.0.1:" + std::to_string(peer.port()) + "/simA/teacher/";
   form_->WB1->Navigate(base + "teacher_report.jsp");
   form_->WB2->Navigate(base + "teacher_config_companyonline.jsp");
   // Only left.jsp pages stay in the function list.
   form_->WB->Navigate(base + "left.jsp?courseid=12");
-  WAIT_TRUE(Contains(form_->WB->LocationURL(), "127.0.0.1:" + std::to_string(peer.port())) &&
-                Contains(form_->WB1->LocationURL(), "teacher_report.jsp") &&
-                Contains(form_->WB2->LocationURL(), std::to_string(peer.port())) &&
-                !form_->WB->Busy() && !form_->WB1->Busy() && !form_->WB2->Busy(),
-            kLoadMs);
+  UNTIL_TRUE(Contains(form_->WB->LocationURL(), "127.0.0.1:" + std::to_string(peer.port())) &&
+                 Contains(form_->WB1->LocationURL(), "teacher_report.jsp") &&
+                 Contains(form_->WB2->LocationURL(), std::to_string(peer.port())) &&
+                 !form_->WB->Busy() && !form_->WB1->Busy() && !form_->WB2->Busy(),
+             kLoadMs);
   QTest::qWait(200);
   EXPECT_TRUE(Contains(form_->WB1->LocationName(), "127.0.0.1")) << form_->WB1->LocationName();
   EXPECT_EQ(ui::Application::instance().title(), "功能列表");
@@ -526,8 +577,8 @@ TEST_F(ConsoleTest, HoveredLinksAndLoadTimeShareTheStatusLabel) {
   ASSERT_TRUE(loadTeacherPages());
   form_->show();
   form_->WB1->Navigate(pageUrl("left.jsp"));
-  WAIT_TRUE(form_->WB1->LocationName() == "功能列表" && !form_->WB1->Busy(), kLoadMs);
-  WAIT_TRUE(form_->bsSkinLabel1->caption().rfind("耗时", 0) == 0, 5000);
+  UNTIL_TRUE(form_->WB1->LocationName() == "功能列表" && !form_->WB1->Busy(), kLoadMs);
+  UNTIL_TRUE(form_->bsSkinLabel1->caption().rfind("耗时", 0) == 0, 5000);
   const QVariant at = form_->WB1->evaluate(QStringLiteral(
       "(function(){var r=document.querySelectorAll('nav a')[1].getBoundingClientRect();"
       "return [r.left+r.width/2, r.top+r.height/2];})()"));
@@ -537,11 +588,11 @@ TEST_F(ConsoleTest, HoveredLinksAndLoadTimeShareTheStatusLabel) {
   const QPoint p = view->mapTo(view->window(), QPoint(xy[0].toInt(), xy[1].toInt()));
   QTest::mouseMove(view->window()->windowHandle(), p);
   // The hovered link's address begins with http://: nothing of it shows.
-  WAIT_EQ(form_->bsSkinLabel1->caption(), std::string(""), 5000);
+  UNTIL_EQ(form_->bsSkinLabel1->caption(), std::string(""), 5000);
   // A slow page: the time shown covers the whole wait.
   form_->WB1->Navigate(server_->baseUrl() + "simA/teacher/slow.jsp?courseid=12");
-  WAIT_TRUE(form_->WB1->LocationName() == "年度结算" && !form_->WB1->Busy(), kLoadMs);
-  WAIT_TRUE(form_->bsSkinLabel1->caption().rfind("耗时", 0) == 0, 5000);
+  UNTIL_TRUE(form_->WB1->LocationName() == "年度结算" && !form_->WB1->Busy(), kLoadMs);
+  UNTIL_TRUE(form_->bsSkinLabel1->caption().rfind("耗时", 0) == 0, 5000);
   const std::string shown = form_->bsSkinLabel1->caption();
   const long ms = std::stol(shown.substr(6, shown.size() - 8));
   EXPECT_GE(ms, 1900) << shown;  // the server spreads the page over 2 s
@@ -566,8 +617,8 @@ TEST_F(ConsoleTest, FolderRequestWritesTheChosenFolderIntoThePage) {
   };
   // The page's own browse button asks for the folder of "exportpath".
   form_->WB1->runScript(QStringLiteral("document.getElementById('browse').click()"));
-  WAIT_EQ(shown, 1, 10000);
-  WAIT_EQ(inputValue(*form_->WB1, "exportpath"), first, 10000);
+  UNTIL_EQ(shown, 1, 10000);
+  UNTIL_EQ(inputValue(*form_->WB1, "exportpath"), first, 10000);
   // The request was cancelled: the page stays, and nothing was timed.
   EXPECT_EQ(form_->WB1->LocationURL(), pageBefore);
   EXPECT_EQ(form_->WB1->LocationName(), "教师首页");
@@ -576,23 +627,23 @@ TEST_F(ConsoleTest, FolderRequestWritesTheChosenFolderIntoThePage) {
   choose = second;
   confirm = false;
   form_->WB1->runScript(QStringLiteral("document.getElementById('browse').click()"));
-  WAIT_EQ(shown, 2, 10000);
+  UNTIL_EQ(shown, 2, 10000);
   QTest::qWait(300);
   EXPECT_EQ(inputValue(*form_->WB1, "exportpath"), first);
 
   // A name no element has: the dialog shows, then nothing changes.
   confirm = true;
   form_->WB1->runScript(QStringLiteral("location.href='http://selectdialog/nosuchbox/'"));
-  WAIT_EQ(shown, 3, 10000);
+  UNTIL_EQ(shown, 3, 10000);
   QTest::qWait(300);
   EXPECT_EQ(inputValue(*form_->WB1, "exportpath"), first);
   EXPECT_EQ(form_->WB1->LocationURL(), pageBefore);
 
   // A name of an element that is no input element: nothing changes either.
-  form_->WB1->runScript(QStringLiteral(
-      "var d=document.createElement('div');d.id='plainbox';d.textContent='x';"
-      "document.body.appendChild(d);location.href='http://selectdialog/plainbox/'"));
-  WAIT_EQ(shown, 4, 10000);
+  form_->WB1->runScript(
+      QStringLiteral("var d=document.createElement('div');d.id='plainbox';d.textContent='x';"
+                     "document.body.appendChild(d);location.href='http://selectdialog/plainbox/'"));
+  UNTIL_EQ(shown, 4, 10000);
   QTest::qWait(300);
   EXPECT_EQ(form_->WB1->evaluate(QStringLiteral("document.getElementById('plainbox').textContent"))
                 .toString(),
@@ -606,12 +657,17 @@ TEST_F(ConsoleTest, FolderRequestFromTheFunctionListIsAnsweredInTheMainPane) {
   std::string chosen;
   shared_->folderDialog().OnShown = [&](skin::TbsSelDirDlgForm& d) {
     ++shown;
+    // A second request while the dialog is open opens no second dialog.
+    form_->WB1->runScript(QStringLiteral("location.href='http://selectdialog/exportpath/'"));
+    QTest::qWait(500);
     chosen = d.tree()->SelectedPath();
     d.okButton()->click();
   };
   form_->WB->runScript(QStringLiteral("location.href='http://selectdialog/exportpath/'"));
-  WAIT_EQ(shown, 1, 10000);
-  WAIT_TRUE(inputValue(*form_->WB1, "exportpath") == chosen && !chosen.empty(), 10000);
+  UNTIL_EQ(shown, 1, 10000);
+  UNTIL_TRUE(inputValue(*form_->WB1, "exportpath") == chosen && !chosen.empty(), 10000);
+  QTest::qWait(300);
+  EXPECT_EQ(shown, 1);
   EXPECT_EQ(form_->WB->LocationURL(), pageUrl("left.jsp"));
   EXPECT_EQ(form_->WB1->LocationURL(), pageUrl("teacher_default.jsp"));
 }
@@ -629,9 +685,9 @@ TEST_F(ConsoleTest, RightClicksAreSwallowedInTheClientBrowsersOnly) {
     b->show();
     b->Navigate(pageUrl("teacher_report.jsp"));
   }
-  WAIT_TRUE(course->LocationName() == "经营报表" && viewer->LocationName() == "经营报表" &&
-                !course->Busy() && !viewer->Busy(),
-            kLoadMs);
+  UNTIL_TRUE(course->LocationName() == "经营报表" && viewer->LocationName() == "经营报表" &&
+                 !course->Busy() && !viewer->Busy(),
+             kLoadMs);
   shared_->installRightClickFilter();
   form_->show();
   const QString listen = QStringLiteral(
@@ -642,8 +698,8 @@ TEST_F(ConsoleTest, RightClicksAreSwallowedInTheClientBrowsersOnly) {
   std::vector<WebBrowser*> swallowing = {form_->WB, form_->WB1, form_->WB2, course};
   for (WebBrowser* b : swallowing) b->runScript(listen);
   viewer->runScript(listen);
-  for (WebBrowser* b : swallowing) WAIT_EQ(b->LocationName(), std::string("ready"), 5000);
-  WAIT_EQ(viewer->LocationName(), std::string("ready"), 5000);
+  for (WebBrowser* b : swallowing) UNTIL_EQ(b->LocationName(), std::string("ready"), 5000);
+  UNTIL_EQ(viewer->LocationName(), std::string("ready"), 5000);
 
   auto rightClicks = [](WebBrowser& b) {
     QWidget* top = b.window();
@@ -652,28 +708,33 @@ TEST_F(ConsoleTest, RightClicksAreSwallowedInTheClientBrowsersOnly) {
     QTest::mouseDClick(top->windowHandle(), Qt::RightButton, {}, p);
   };
   for (WebBrowser* b : swallowing) rightClicks(*b);
-  rightClicks(*viewer);
-  // The viewer's page hears its click: so the panes would have heard theirs.
-  WAIT_TRUE(viewer->LocationName() != "ready", 5000);
   QTest::qWait(300);
   for (WebBrowser* b : swallowing) EXPECT_EQ(b->LocationName(), "ready");
+  // No context menu of the browser engine opened either.
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 
   // A right click on the status bar is delivered.
   int labelDowns = 0;
   int gaugeDowns = 0;
-  form_->bsSkinLabel1->onMouseDown = [&](ui::Control&, ui::MouseButton button, unsigned, int,
-                                         int) { labelDowns += button == ui::MouseButton::Right; };
+  form_->bsSkinLabel1->onMouseDown = [&](ui::Control&, ui::MouseButton button, unsigned, int, int) {
+    labelDowns += button == ui::MouseButton::Right;
+  };
   form_->gp->onMouseDown = [&](ui::Control&, ui::MouseButton button, unsigned, int, int) {
     gaugeDowns += button == ui::MouseButton::Right;
   };
   QWidget* top = form_->widget();
-  for (ui::Control* c : {static_cast<ui::Control*>(form_->bsSkinLabel1),
-                         static_cast<ui::Control*>(form_->gp)}) {
+  for (ui::Control* c :
+       {static_cast<ui::Control*>(form_->bsSkinLabel1), static_cast<ui::Control*>(form_->gp)}) {
     const QPoint p = c->widget()->mapTo(top, QPoint(c->width() / 2, c->height() / 2));
     QTest::mouseClick(top->windowHandle(), Qt::RightButton, {}, p);
   }
-  WAIT_EQ(labelDowns, 1, 2000);
-  WAIT_EQ(gaugeDowns, 1, 2000);
+  UNTIL_EQ(labelDowns, 1, 2000);
+  UNTIL_EQ(gaugeDowns, 1, 2000);
+
+  // The viewer's page hears its click: so the panes would have heard theirs.
+  rightClicks(*viewer);
+  UNTIL_TRUE(viewer->LocationName() != "ready", 5000);
+  if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
 }
 
 TEST_F(ConsoleTest, DecliningTheExitKeepsEverything) {
@@ -701,7 +762,7 @@ TEST_F(ConsoleTest, DecliningTheExitKeepsEverything) {
 TEST_F(ConsoleTest, ConfirmingLogsOutClearsTheHistoryAndEndsWithZero) {
   ASSERT_TRUE(loadTeacherPages());
   form_->WB1->Navigate(pageUrl("teacher_report.jsp"));
-  WAIT_TRUE(form_->WB1->LocationName() == "经营报表" && !form_->WB1->Busy(), kLoadMs);
+  UNTIL_TRUE(form_->WB1->LocationName() == "经营报表" && !form_->WB1->Busy(), kLoadMs);
   ASSERT_GE(form_->WB1->view()->page()->history()->count(), 2);
   form_->show();
   // A second close request while the question is open asks nothing more.
@@ -736,7 +797,7 @@ TEST_F(ConsoleTest, ClosingWhileAPageNeverFinishes) {
   EnterClass(s, slow.baseUrl());
   form_->show();
   form_->WB1->Navigate(slow.baseUrl() + "simA/teacher/slow.jsp?courseid=12");
-  WAIT_TRUE(form_->WB1->Busy() && CountLogged(slow, "/teacher/slow.jsp") == 1, kLoadMs);
+  UNTIL_TRUE(form_->WB1->Busy() && CountLogged(slow, "/teacher/slow.jsp") == 1, kLoadMs);
   shared_->closeConsole();
   EXPECT_EQ(answer_.shown, 1);
   ASSERT_EQ(ends_.size(), 1u);
@@ -784,6 +845,18 @@ bool Running(int pid) {
   return close != std::string::npos && close + 2 < line.size() && line[close + 2] != 'Z';
 }
 
+// How many addresses the browser engine's stored list of visited links
+// holds (-1: no list). The list is a hash table file whose header holds a
+// signature, the version, the table length and the number of used slots.
+int StoredVisitedLinks(const std::string& profileRoot) {
+  std::ifstream in(profileRoot + "/storage/Visited Links", std::ios::binary);
+  char head[16] = {};
+  if (!in.read(head, sizeof head) || std::string(head, 4) != "VLnk") return -1;
+  std::int32_t used = 0;
+  std::memcpy(&used, head + 12, sizeof used);
+  return used;
+}
+
 // Run by the test below as a process of its own: loads the teacher pages,
 // notes its browser helper processes, and closes the console with a Yes.
 TEST(ConsoleExitChild, EndsThroughTheCloseStep) {
@@ -804,12 +877,14 @@ TEST(ConsoleExitChild, EndsThroughTheCloseStep) {
   EnterClass(shared->state(), baseUrl);
   shared->loadTeacherPages();
   form->show();
-  ASSERT_TRUE(QTest::qWaitFor(
+  ASSERT_TRUE(WaitUntil(
       [&] {
         return form->WB->LocationName() == "功能列表" && form->WB1->LocationName() == "教师首页" &&
                form->WB2->LocationName() == "在线公司设置";
       },
       kLoadMs));
+  // The visited pages are stored before the close step begins.
+  ASSERT_TRUE(WaitUntil([&] { return StoredVisitedLinks(dir + "/profile") >= 3; }, 10000));
   std::ofstream helpers(dir + "/helpers");
   for (int pid : DescendantProcesses()) helpers << pid << "\n";
   helpers.close();
@@ -826,19 +901,21 @@ TEST(ConsoleProcess, ConfirmedCloseEndsTheProcessAndItsBrowserHelpers) {
   testsupport::ScratchDir dir;
   const std::string setting = dir.path() + "|" + server.baseUrl();
   ::setenv(kChildVariable, setting.c_str(), 1);
-  const auto [code, out] = testsupport::RunProgram(
-      std::filesystem::read_symlink("/proc/self/exe").string(),
-      {"--gtest_filter=ConsoleExitChild.EndsThroughTheCloseStep"}, 120);
+  const auto [code, out] =
+      testsupport::RunProgram(std::filesystem::read_symlink("/proc/self/exe").string(),
+                              {"--gtest_filter=ConsoleExitChild.EndsThroughTheCloseStep"}, 120);
   ::unsetenv(kChildVariable);
   EXPECT_EQ(code, 0) << out;
   EXPECT_TRUE(Contains(out, "console closing")) << out;
   EXPECT_FALSE(Contains(out, "console still running")) << out;
   EXPECT_TRUE(Logged(server, "/simA/LoginAction.do?p0=3&p1=12&p2=1"));
+  // The emptied history reached the disk before the end.
+  EXPECT_EQ(StoredVisitedLinks(dir.path() + "/profile"), 0);
   std::ifstream in(dir.path() + "/helpers");
   std::vector<int> helpers;
   for (int pid = 0; in >> pid;) helpers.push_back(pid);
   EXPECT_FALSE(helpers.empty());
-  for (int pid : helpers) WAIT_TRUE(!Running(pid), 10000);
+  for (int pid : helpers) UNTIL_TRUE(!Running(pid), 10000);
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 // the typed prefix on a manual clock, opening below and above, choosing by
 // press-drag-release, plain clicks, Escape, rows and the list's scroll bar,
 // skin changes while open, and destruction while open.
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QWheelEvent>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -461,6 +463,35 @@ TEST_F(EditComboOnForm, UpAndDownChooseEnterClosesTheListWithoutPressingTheDefau
   EXPECT_EQ(combo_->innerEdit(), nullptr);
   EXPECT_EQ(combo_->Text(), "cherry");
   EXPECT_TRUE(combo_->tabStop());
+}
+
+TEST_F(EditComboOnForm, TheWheelOverTheEditChoosesLikeUpAndDown) {
+  combo_->setItemIndex(0);
+  clicks_ = 0;
+  // Turned over the editor itself.
+  const auto wheel = [this](int delta) {
+    QWheelEvent e({5, 5}, {}, {}, {0, delta}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                  false);
+    QApplication::sendEvent(line(), &e);
+  };
+  wheel(-120);  // towards the user: the next item
+  EXPECT_EQ(combo_->ItemIndex(), 1);
+  EXPECT_EQ(combo_->innerEdit()->Text(), "apple");
+  EXPECT_EQ(combo_->innerEdit()->selLength(), 5);
+  EXPECT_EQ(clicks_, 1);
+  wheel(120);
+  EXPECT_EQ(combo_->ItemIndex(), 0);
+  EXPECT_EQ(combo_->Text(), "banana");
+  wheel(120);  // at the first item: nothing
+  EXPECT_EQ(combo_->ItemIndex(), 0);
+  EXPECT_EQ(clicks_, 2);
+  // With the list open the choice moves and the list keeps it in view.
+  combo_->DropDown();
+  for (int i = 0; i < 5; ++i) wheel(-120);
+  EXPECT_EQ(combo_->ItemIndex(), 3);
+  EXPECT_EQ(combo_->popupList().ItemIndex(), 3);
+  EXPECT_TRUE(combo_->droppedDown());
+  combo_->CloseUp(false);
 }
 
 }  // namespace

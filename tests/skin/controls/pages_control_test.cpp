@@ -3,7 +3,8 @@
 // pictures, hot tracking by real pointer moves, focus, selection by click
 // and keys, the up-down coming and going with the width and scrolling the
 // row, page backgrounds, skin changes, and hostile input (no pages, 200
-// pages, huge captions, sections of another kind, pages destroyed).
+// pages, huge captions, sections of another kind, pages destroyed); then
+// several rows, the button styles, and left and right rows scrolled.
 #include <gtest/gtest.h>
 #include <QImage>
 #include <QTest>
@@ -19,6 +20,7 @@
 #include "skin/controls/skin_page_control.h"
 #include "skin/controls/skin_up_down.h"
 #include "skin/data/control_data.h"
+#include "skin/frame/default_frame_metrics.h"
 #include "support/qt_wait.h"
 #include "ui/form.h"
 #include "ui/graphics/canvas.h"
@@ -595,6 +597,165 @@ TEST_F(PageControlTest, HostileSizesCaptionsAndLifetimes) {
   delete a;
   EXPECT_EQ(pc2->PageCount(), 0);
   (void)gfx::Bitmap(pc2->widget()->grab().toImage());
+}
+
+TEST_F(PageControlTest, SeveralRowsFitTheWidthAndTheChosenRowMeetsThePage) {
+  addPages(12);
+  skinned();
+  showActive();
+  pc_->setMultiLine(true);
+  EXPECT_EQ(pc_->upDown(), nullptr);
+  const int rows = pc_->tabRows();
+  ASSERT_GT(rows, 1);
+  // Every row is stretched to the width; the page starts below the band,
+  // inside the frame's top edge (clientrect 2,2 of the section).
+  for (int i = 0; i < pc_->visibleTabCount(); ++i) {
+    EXPECT_GE(pc_->tabRect(i).left, 0) << i;
+    EXPECT_LE(pc_->tabRect(i).right, 400) << i;
+  }
+  EXPECT_EQ(pc_->tabRect(pc_->visibleTabCount() - 1).right, 400);
+  EXPECT_EQ(pc_->pageArea().top, rows * 18 + 2);
+  EXPECT_EQ(pc_->ActivePage()->boundsRect(), pc_->pageArea());
+  // The first tab's row lies next to the page; clicking a tab of a row
+  // farther away turns that row there.
+  EXPECT_EQ(pc_->tabRect(0).bottom, rows * 18);
+  const int last = pc_->visibleTabCount() - 1;
+  ASSERT_LT(pc_->tabRect(last).bottom, rows * 18);
+  const gfx::Rect r = pc_->tabRect(last);
+  QWindow* win = pc_->widget()->window()->windowHandle();
+  QTest::mouseClick(win, Qt::LeftButton, {}, inWindow({r.left + 5, r.top + 5}));
+  WAIT_EQ(pc_->TabIndex(), last, 1000);
+  EXPECT_EQ(pc_->tabRect(last).bottom, rows * 18);
+  EXPECT_LT(pc_->tabRect(0).bottom, rows * 18);
+  // Narrower: more rows, the page area follows; one line again: it scrolls.
+  pc_->setWidth(200);
+  EXPECT_GT(pc_->tabRows(), rows);
+  EXPECT_EQ(pc_->pageArea().top, pc_->tabRows() * 18 + 2);
+  pc_->setMultiLine(false);
+  EXPECT_EQ(pc_->tabRows(), 1);
+  EXPECT_NE(pc_->upDown(), nullptr);
+  EXPECT_EQ(pc_->pageArea().top, 20);
+}
+
+TEST_F(PageControlTest, ButtonsFrameNoPageAndShowTheirLooks) {
+  addPages(3);
+  showActive();
+  focusElsewhere();
+  const gfx::Color face = gfx::SystemColor(gfx::SysColor::ButtonFace);
+  const gfx::Color light = gfx::SystemColor(gfx::SysColor::ButtonHighlight);
+  const gfx::Color shadow = gfx::SystemColor(gfx::SysColor::ButtonShadow);
+  // Tabs: the page inside a one-pixel frame.
+  EXPECT_EQ(pc_->pageArea(), (gfx::Rect{1, 21, 399, 199}));
+  EXPECT_EQ(shot().pixel(0, 100), shadow);
+  pc_->setStyle(skin::TTabStyle::tsButtons);
+  // Buttons: 3 apart, the page 3 below them and unframed.
+  EXPECT_EQ(pc_->tabRect(1).left, pc_->tabRect(0).right + 3);
+  EXPECT_EQ(pc_->pageArea(), (gfx::Rect{0, 23, 400, 200}));
+  EXPECT_EQ(pc_->ActivePage()->boundsRect(), pc_->pageArea());
+  gfx::Bitmap img = shot();
+  const gfx::Rect chosen = pc_->tabRect(0), other = pc_->tabRect(1);
+  EXPECT_EQ(img.pixel(0, 21), face);  // the gap: page background, no frame
+  // At rest raised, chosen (without focus) sunken in the pressed fill.
+  EXPECT_EQ(img.pixel(other.left, other.top), light);
+  EXPECT_EQ(img.pixel(other.right - 1, other.bottom - 1), shadow);
+  EXPECT_EQ(img.pixel(other.left + 1, other.top + 1), face);
+  EXPECT_EQ(img.pixel(chosen.left, chosen.top), shadow);
+  EXPECT_EQ(img.pixel(chosen.right - 1, chosen.bottom - 1), light);
+  EXPECT_EQ(img.pixel(chosen.left + 1, chosen.top + 1), skin::kPressedFillColor);
+  // Flat: at rest nothing but the caption; under the pointer the hot look.
+  pc_->setStyle(skin::TTabStyle::tsFlatButtons);
+  img = shot();
+  EXPECT_EQ(img.pixel(other.left, other.top), face);
+  EXPECT_EQ(img.pixel(other.right - 1, other.bottom - 1), face);
+  QWindow* win = pc_->widget()->window()->windowHandle();
+  QTest::mouseMove(win, inWindow({other.left + 3, other.top + 3}));
+  WAIT_EQ(pc_->hotTab(), 1, 1000);
+  img = shot();
+  EXPECT_EQ(img.pixel(other.left, other.top), skin::kHotFrameColor);
+  EXPECT_EQ(img.pixel(other.left + 1, other.top + 1), skin::kHotFillColor);
+  // Skinned buttons take the tab pictures, and still no frame: the page
+  // area runs to the control's edges.
+  skinned();
+  EXPECT_EQ(pc_->pageArea(), (gfx::Rect{0, 21, 400, 200}));
+  pc_->setStyle(skin::TTabStyle::tsButtons);
+  QTest::mouseMove(win, inWindow({350, 150}));
+  WAIT_EQ(pc_->hotTab(), -1, 1000);
+  EXPECT_TRUE(tabShows(shot(), 1, section()->tabRect));
+}
+
+TEST_F(PageControlTest, LeftAndRightRowsScrollByAStackedUpDownAtTheirBottom) {
+  addPages(8);
+  pc_->setBounds(10, 10, 300, 100);
+  pc_->setTabPosition(skin::TabPosition::tpLeft);
+  showActive();
+  skin::TbsSkinUpDown* ud = pc_->upDown();
+  ASSERT_NE(ud, nullptr);
+  // Without a section: DefaultItemHeight 20, the up-down 20 x 40 at the
+  // bottom of the row, stacked.
+  EXPECT_EQ(ud->Orientation(), skin::UpDownOrientation::udVertical);
+  EXPECT_EQ(ud->boundsRect(), (gfx::Rect{0, 60, 20, 100}));
+  int hidden = 0;
+  for (int i = 0; i < pc_->visibleTabCount(); ++i)
+    if (pc_->tabRect(i).bottom > 100 - 40 - 3) ++hidden;
+  EXPECT_EQ(ud->Max(), hidden);
+  EXPECT_EQ(ud->Position(), hidden);  // the upper button counts up: nothing more to bring back
+  EXPECT_EQ(pc_->tabAt(5, 65), -1);
+  // The lower button scrolls a tab out at the top, the upper one back.
+  QWindow* win = pc_->widget()->window()->windowHandle();
+  const auto click = [&](int button) {
+    const gfx::Rect b = ud->buttonRect(button);
+    QTest::mouseClick(win, Qt::LeftButton, {},
+                      ud->widget()->mapTo(ud->widget()->window(),
+                                          QPoint(b.left + b.width() / 2, b.top + b.height() / 2)));
+  };
+  click(0);
+  WAIT_EQ(pc_->firstTab(), 1, 1000);
+  EXPECT_EQ(pc_->tabRect(1).top, 0);
+  EXPECT_LE(pc_->tabRect(0).bottom, 0);
+  EXPECT_EQ(ud->Position(), ud->Max() - 1);
+  click(0);
+  WAIT_EQ(pc_->firstTab(), 2, 1000);
+  click(1);
+  WAIT_EQ(pc_->firstTab(), 1, 1000);
+  // Choosing the last page brings its tab above the up-down.
+  pc_->setTabIndex(7);
+  EXPECT_GE(pc_->tabRect(7).top, 0);
+  EXPECT_LE(pc_->tabRect(7).bottom, 100 - 40 - 3);
+  // Right tabs keep it at the right; tall enough, it goes.
+  pc_->setTabPosition(skin::TabPosition::tpRight);
+  ASSERT_NE(pc_->upDown(), nullptr);
+  EXPECT_EQ(pc_->upDown()->boundsRect(), (gfx::Rect{280, 60, 300, 100}));
+  pc_->setBounds(10, 10, 300, 600);
+  EXPECT_EQ(pc_->upDown(), nullptr);
+  EXPECT_EQ(pc_->firstTab(), 0);
+  EXPECT_EQ(pc_->tabRect(0).top, 0);
+}
+
+TEST_F(PageControlTest, RowsAndButtonsWithNoPagesOrTwoHundredPages) {
+  showActive();
+  pc_->setMultiLine(true);
+  pc_->setStyle(skin::TTabStyle::tsFlatButtons);
+  (void)shot();
+  EXPECT_EQ(pc_->tabRows(), 1);
+  addPages(200);
+  skinned();
+  // Far more rows than the control is high: an empty page area, never an
+  // inverted one, and a paint that draws only what lies on the control.
+  EXPECT_GT(pc_->tabRows(), 10);
+  const gfx::Rect a = pc_->pageArea();
+  EXPECT_GE(a.width(), 0);
+  EXPECT_GE(a.height(), 0);
+  EXPECT_EQ(pc_->upDown(), nullptr);
+  (void)shot();
+  pc_->setTabIndex(199);
+  EXPECT_EQ(pc_->TabIndex(), 199);
+  pc_->setTabPosition(skin::TabPosition::tpRight);
+  pc_->setStyle(skin::TTabStyle::tsTabs);
+  (void)shot();
+  pc_->setMultiLine(false);
+  ASSERT_NE(pc_->upDown(), nullptr);
+  EXPECT_GE(pc_->tabRect(199).top, 0);
+  (void)shot();
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The page control's layout arithmetic: tab lengths, the row in each tab
-// position, scrolling and hidden tabs, the tab under a point, the frame and
-// the page area with and without a section's frame edges.
+// position, scrolling and hidden tabs (along rows of either direction),
+// several rows with their stretching and turning, button gaps, the tab
+// under a point, the frame and the page area with and without a section's
+// frame edges.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -86,10 +88,145 @@ TEST(TabLayout, ScrollingMovesTheRowByTheTabsPushedOutAndCountsHiddenTabs) {
         << r.first << " " << r.scroller;
     EXPECT_EQ(skin::ScrolledOutTabs(row), r.scrolledOut) << r.first;
   }
-  // Vertical rows never scroll.
+  // A left row scrolls down its length the same way: 60 high, bottoms at
+  // -40 and 0 (out), 40, and 80 beyond 57.
   in.position = TabPosition::tpLeft;
   in.firstTab = 2;
-  EXPECT_EQ(skin::LayoutTabRow(in).tabs[0].top, 0);
+  const skin::TabRow left = skin::LayoutTabRow(in);
+  EXPECT_EQ(left.tabs[0].top, -80);
+  EXPECT_EQ(left.tabs[2], (Rect{0, 0, 18, 40}));
+  EXPECT_EQ(skin::HiddenTabs(left, 60, 0), 3);
+  EXPECT_EQ(skin::ScrolledOutTabs(left), 2);
+  EXPECT_EQ(skin::TabAt(left, {5, 30}, 60), 2);
+  EXPECT_EQ(skin::TabAt(left, {5, 30}, 20), -1);  // below the limit: the up-down's
+}
+
+TEST(TabLayout, SeveralRowsFillWhileTheyFitStretchAndTurnTheChosenRowToThePage) {
+  struct Row {
+    const char* name;
+    TabPosition position;
+    std::vector<int> lengths;
+    int gap, selected;
+    bool rotate;
+    std::vector<Rect> tabs;
+    Rect band;
+    int rows;
+  };
+  // 100 x 80, rows 18 thick. 40 + 40 fit the width, the third 40 starts a
+  // row; the rows are stretched to 100: +10 each in the first, +15 in the
+  // second.
+  const Row rows[] = {
+      {"top",
+       TabPosition::tpTop,
+       {40, 40, 40, 30},
+       0,
+       -1,
+       false,
+       {{0, 0, 50, 18}, {50, 0, 100, 18}, {0, 18, 55, 36}, {55, 18, 100, 36}},
+       {0, 0, 100, 36},
+       2},
+      {"top, first row chosen",
+       TabPosition::tpTop,
+       {40, 40, 40, 30},
+       0,
+       0,
+       true,
+       {{0, 18, 50, 36}, {50, 18, 100, 36}, {0, 0, 55, 18}, {55, 0, 100, 18}},
+       {0, 0, 100, 36},
+       2},
+      {"top, last row chosen",
+       TabPosition::tpTop,
+       {40, 40, 40, 30},
+       0,
+       3,
+       true,
+       {{0, 0, 50, 18}, {50, 0, 100, 18}, {0, 18, 55, 36}, {55, 18, 100, 36}},
+       {0, 0, 100, 36},
+       2},
+      {"bottom",
+       TabPosition::tpBottom,
+       {40, 40, 40, 30},
+       0,
+       -1,
+       false,
+       {{0, 62, 50, 80}, {50, 62, 100, 80}, {0, 44, 55, 62}, {55, 44, 100, 62}},
+       {0, 44, 100, 80},
+       2},
+      // Along the 80-pixel height: 40 + 40 fill the first column exactly.
+      {"left",
+       TabPosition::tpLeft,
+       {40, 40, 40, 30},
+       0,
+       -1,
+       false,
+       {{0, 0, 18, 40}, {0, 40, 18, 80}, {18, 0, 36, 45}, {18, 45, 36, 80}},
+       {0, 0, 36, 80},
+       2},
+      {"right",
+       TabPosition::tpRight,
+       {40, 40, 40, 30},
+       0,
+       -1,
+       false,
+       {{82, 0, 100, 40}, {82, 40, 100, 80}, {64, 0, 82, 45}, {64, 45, 82, 80}},
+       {64, 0, 100, 80},
+       2},
+      // Buttons 3 apart, rows 3 apart: 40 + 3 + 40 = 83 gets +9 and +8.
+      {"buttons",
+       TabPosition::tpTop,
+       {40, 40, 40, 30},
+       3,
+       -1,
+       false,
+       {{0, 0, 49, 18}, {52, 0, 100, 18}, {0, 21, 54, 39}, {57, 21, 100, 39}},
+       {0, 0, 100, 39},
+       2},
+      {"one row is not stretched",
+       TabPosition::tpTop,
+       {30, 30},
+       0,
+       0,
+       true,
+       {{0, 0, 30, 18}, {30, 0, 60, 18}},
+       {0, 0, 100, 18},
+       1},
+      {"a tab longer than the row",
+       TabPosition::tpTop,
+       {150, 20},
+       0,
+       -1,
+       false,
+       {{0, 0, 150, 18}, {0, 18, 100, 36}},
+       {0, 0, 100, 36},
+       2},
+  };
+  for (const Row& r : rows) {
+    skin::TabRowInput in;
+    in.position = r.position;
+    in.width = 100;
+    in.height = 80;
+    in.tabHeight = 18;
+    in.lengths = r.lengths;
+    in.gap = r.gap;
+    in.multiLine = true;
+    in.selected = r.selected;
+    in.rotateRows = r.rotate;
+    in.firstTab = 1;  // ignored: several rows do not scroll
+    const skin::TabRow row = skin::LayoutTabRow(in);
+    EXPECT_EQ(row.tabs, r.tabs) << r.name;
+    EXPECT_EQ(row.band, r.band) << r.name;
+    EXPECT_EQ(row.rows, r.rows) << r.name;
+  }
+  // A single row of buttons keeps its gaps, also scrolled.
+  skin::TabRowInput in;
+  in.width = 100;
+  in.height = 80;
+  in.tabHeight = 18;
+  in.lengths = {40, 40};
+  in.gap = 3;
+  EXPECT_EQ(skin::LayoutTabRow(in).tabs[1], (Rect{43, 0, 83, 18}));
+  in.firstTab = 1;
+  EXPECT_EQ(skin::LayoutTabRow(in).tabs[1], (Rect{0, 0, 40, 18}));
 }
 
 TEST(TabLayout, TheTabUnderAPointStopsAtTheLimit) {

@@ -4,6 +4,7 @@
 // place and its failure, refreshing a node, and the skin's colours.
 #include <sys/stat.h>
 
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -211,6 +212,24 @@ TEST_F(DirTree, TheSkinGivesTheBackgroundAndTheRowsScroll) {
   EXPECT_EQ(tree_->VerticalScroll().pos, tree_->ItemCount() - tree_->VisibleRowCount());
   tree_->ScrollToRow(-5);
   EXPECT_EQ(tree_->VerticalScroll().pos, 0);
+}
+
+TEST_F(DirTree, TheHorizontalRangeReachesTheEndOfTheWidestName) {
+  // A row is indented 19 pixels a level, then come the expand button's
+  // column (19), the 16-pixel icon, a 4-pixel gap and the name.
+  const std::string name = "一个很长很长的文件夹名字 with Latin letters AVAWAY 0123456789";
+  ASSERT_EQ(mkdir(folder("/home/docs/a1/" + name).c_str(), 0755), 0);
+  tree_->SelectPath(folder("/home/docs/a1/" + name));
+  const auto* n = tree_->Selected();
+  ASSERT_EQ(n->level, 4);
+  const int drawn = QFontMetrics(gfx::ToQFont(tree_->DefaultFont))
+                        .horizontalAdvance(QString::fromStdString(name));
+  const int end = 4 * 19 + 19 + 16 + 4 + drawn;
+  const auto h = tree_->HorizontalScroll();
+  EXPECT_GE(h.max, end);
+  EXPECT_LE(h.max, end + 12);
+  tree_->ScrollToX(100000);
+  EXPECT_EQ(tree_->HorizontalScroll().pos, h.max - tree_->width());
 }
 
 }  // namespace

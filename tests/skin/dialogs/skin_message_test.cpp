@@ -38,7 +38,7 @@ struct Seen {
 // Runs a message; `answer` acts on the shown window, after what it looked
 // like was written down.
 int Answer(TbsSkinMessage& m, const std::string& text, TMsgDlgType kind, TMsgDlgButtons set,
-        Seen& seen, const std::function<void(TbsMessageForm&)>& answer) {
+           Seen& seen, const std::function<void(TbsMessageForm&)>& answer) {
   m.OnShown = [&](TbsMessageForm& f) {
     seen.caption = f.caption();
     seen.icon = f.findComponent("Image") != nullptr;
@@ -64,12 +64,12 @@ TEST(SkinMessage, YesAloneIsTheDefaultAndEscapeDoesNothing) {
   Seen seen;
   bool stillOpenAfterEscape = false;
   const int r = Answer(m, "操作完成", TMsgDlgType::mtInformation, MessageButtons({mbYes}), seen,
-                    [&](TbsMessageForm& f) {
-                      Key(f, Qt::Key_Escape);
-                      QTest::qWait(20);
-                      stillOpenAfterEscape = f.visible() && f.modal();
-                      Key(f, Qt::Key_Return);
-                    });
+                       [&](TbsMessageForm& f) {
+                         Key(f, Qt::Key_Escape);
+                         QTest::qWait(20);
+                         stillOpenAfterEscape = f.visible() && f.modal() && f.modalResult() == 0;
+                         Key(f, Qt::Key_Return);
+                       });
   EXPECT_EQ(r, 6);
   EXPECT_TRUE(stillOpenAfterEscape);
   EXPECT_EQ(seen.captions, (std::vector<std::string>{"是(&Y)"}));
@@ -82,8 +82,9 @@ TEST(SkinMessage, YesAloneIsTheDefaultAndEscapeDoesNothing) {
 TEST(SkinMessage, AConfirmationAnswersNoToEscape) {
   TbsSkinMessage m;
   Seen seen;
-  const int r = Answer(m, "确定退出吗？", TMsgDlgType::mtConfirmation, MessageButtons({mbYes, mbNo}),
-                    seen, [](TbsMessageForm& f) { Key(f, Qt::Key_Escape); });
+  const int r =
+      Answer(m, "确定退出吗？", TMsgDlgType::mtConfirmation, MessageButtons({mbYes, mbNo}), seen,
+             [](TbsMessageForm& f) { Key(f, Qt::Key_Escape); });
   EXPECT_EQ(r, 7);
   EXPECT_EQ(seen.caption, "确认");
   EXPECT_EQ(seen.captions, (std::vector<std::string>{"是(&Y)", "否(&N)"}));
@@ -106,7 +107,8 @@ TEST(SkinMessage, TheFramesCloseCommandAnswersTwoAndHelpDoesNotClose) {
     openAfterHelp = f.modal();
     f.close();
   };
-  const int r = m.ExecuteMessage("帮助", TMsgDlgType::mtWarning, MessageButtons({mbOK, mbHelp}), 42);
+  const int r =
+      m.ExecuteMessage("帮助", TMsgDlgType::mtWarning, MessageButtons({mbOK, mbHelp}), 42);
   EXPECT_EQ(r, 2);
   EXPECT_EQ(helped, 42);
   EXPECT_TRUE(openAfterHelp);
@@ -114,7 +116,7 @@ TEST(SkinMessage, TheFramesCloseCommandAnswersTwoAndHelpDoesNotClose) {
   Seen custom;
   ui::Application::instance().setTitle("商业模拟平台");
   Answer(m, "x", TMsgDlgType::mtCustom, MessageButtons({mbOK}), custom,
-      [](TbsMessageForm& f) { f.button(mbOK)->click(); });
+         [](TbsMessageForm& f) { f.button(mbOK)->click(); });
   EXPECT_EQ(custom.caption, "商业模拟平台");
   EXPECT_FALSE(custom.icon);
 }
@@ -132,11 +134,12 @@ TEST(SkinMessage, ASkinsButtonPictureSetsTheButtonHeightAndTextsComeFromItsTable
   m.setCtrlSkinData(&skin.data());
   Seen seen;
   Answer(m, "继续吗", TMsgDlgType::mtConfirmation, MessageButtons({mbYes, mbNo}), seen,
-      [](TbsMessageForm& f) { f.button(mbYes)->click(); });
+         [](TbsMessageForm& f) { f.button(mbYes)->click(); });
   EXPECT_EQ(seen.buttonHeight, 30);
   EXPECT_EQ(seen.clientHeight, 30 + 50 + seen.labelHeight);
   EXPECT_EQ(seen.caption, "请确认");
-  EXPECT_EQ(seen.captions, (std::vector<std::string>{"好", ""})) << "a key the table lacks is empty";
+  EXPECT_EQ(seen.captions, (std::vector<std::string>{"好", ""}))
+      << "a key the table lacks is empty";
   skin.data().setResourceStrData(nullptr);
 }
 
@@ -150,11 +153,11 @@ TEST(SkinMessage, AVeryLongMessageWrapsAndTheWindowStaysOnTheScreen) {
     Seen seen;
     bool reachable = false;
     const int r = Answer(m, *text, TMsgDlgType::mtError, MessageButtons({mbOK}), seen,
-                      [&](TbsMessageForm& f) {
-                        const gfx::Rect b = f.button(mbOK)->boundsRect();
-                        reachable = b.bottom <= f.clientHeight() && b.right <= f.clientWidth();
-                        Key(f, Qt::Key_Return);
-                      });
+                         [&](TbsMessageForm& f) {
+                           const gfx::Rect b = f.button(mbOK)->boundsRect();
+                           reachable = b.bottom <= f.clientHeight() && b.right <= f.clientWidth();
+                           Key(f, Qt::Key_Return);
+                         });
     EXPECT_EQ(r, 1);
     EXPECT_LE(seen.formWidth, work.width());
     EXPECT_LE(seen.clientHeight, work.height());
