@@ -32,6 +32,7 @@
 #include "skin/controls/skin_combo_box.h"
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_password_edit.h"
+#include "skin/controls/skin_std_label.h"
 #include "skin/dialogs/skin_message.h"
 #include "ui/graphics/font.h"
 

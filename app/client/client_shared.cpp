@@ -1,5 +1,6 @@
 #include "app/client/client_shared.h"
 
+#include <QObject>
 #include <QWidget>
 #include <algorithm>
 #include <exception>
@@ -39,7 +40,8 @@ ClientShared::ClientShared() : ClientShared(Options{}) {}
 
 ClientShared::ClientShared(Options options)
     : skinWindows_(std::make_unique<skin::FormSkinWindows>()),
-      holder_(std::make_unique<ui::Component>()) {
+      holder_(std::make_unique<ui::Component>()),
+      browserWatch_(std::make_unique<QObject>()) {
   for (int i = 0; i < kStoredSkinCount; ++i) {
     auto stored = std::make_unique<skin::TbsCompressedStoredSkin>();
     const auto builtins = BuiltinSkins();
@@ -48,6 +50,9 @@ ClientShared::ClientShared(Options options)
     stored_.push_back(std::move(stored));
   }
   skinData_ = std::make_unique<skin::TbsSkinData>(nullptr, skinWindows_.get());
+  // While a server request waits, the windows go on repainting and taking
+  // input: every client's wait dispatches the pending messages.
+  HttpClient::setDefaultEventPump([] { ui::Application::instance().processMessages(); });
 
   // bsSkinMessage: the skin's frame, buttons and label, the client's fonts.
   message_ = new skin::TbsSkinMessage(holder_.get());
@@ -148,7 +153,7 @@ void ClientShared::addRightClickBrowser(platform::WebBrowser* browser) {
   if (std::find(rightClickBrowsers_.begin(), rightClickBrowsers_.end(), browser) ==
       rightClickBrowsers_.end())
     rightClickBrowsers_.push_back(browser);
-  QObject::connect(browser, &QObject::destroyed, [this, browser] {
+  QObject::connect(browser, &QObject::destroyed, browserWatch_.get(), [this, browser] {
     rightClickBrowsers_.erase(
         std::remove(rightClickBrowsers_.begin(), rightClickBrowsers_.end(), browser),
         rightClickBrowsers_.end());

@@ -16,6 +16,7 @@
 #include "skin/dialogs/message_layout.h"
 #include "skin/frame/border_icons.h"
 
+class QObject;
 class QWidget;
 
 namespace platform {
@@ -143,6 +144,8 @@ class ClientShared {
   skin::TbsSkinSelectDirectoryDialog* folderDialog_ = nullptr;
   std::unique_ptr<CrashReporter> crash_;
   std::vector<platform::WebBrowser*> rightClickBrowsers_;
+  // The context of the browsers' destruction notices: they end with it.
+  std::unique_ptr<QObject> browserWatch_;
   int filterToken_ = 0;
   int storedSkinIndex_ = -1;
 };

@@ -28,10 +28,12 @@
 #include "app/client/course_form.h"
 #include "app/client/login_form.h"
 #include "app/client/main_form.h"
+#include "app/core/server_protocol.h"
 #include "app/core/user_message.h"
 #include "app/program/teacher_program.h"
 #include "classroom_server_process.h"
 #include "platform/browser/web_browser.h"
+#include "skin/controls/skin_button.h"
 #include "skin/controls/skin_combo_box.h"
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_ex_panel.h"
@@ -54,7 +56,7 @@ using testsupport::ClassroomServerProcess;
 using testsupport::ScratchDir;
 
 // A message the client showed: its text and the kind its caption names.
-struct Shown {
+struct ShownMessage {
   std::string text;
   std::string caption;
 };
@@ -233,7 +235,7 @@ class TeacherFlow : public ::testing::Test {
   app::TCourseForm* course = nullptr;
   app::TMainForm* console = nullptr;
   Flow flow;
-  std::vector<Shown> shown;
+  std::vector<ShownMessage> shown;
   bool confirmExit = false;
   bool ended = false;
   std::function<void()> afterExit = [] {};
@@ -347,7 +349,7 @@ class LoginFaults : public TeacherFlow {
       ClickOn(login->bsSkinButton1);
     });
     flow.step(std::string("message for ") + row.name, [this] { return !shown.empty(); },
-              [this, row] {
+              [this, row, port] {
                 EXPECT_TRUE(lastMessageIs(row.message, row.kind))
                     << row.name << ": " << shown.back().text << " / " << shown.back().caption;
                 EXPECT_FALSE(login->MayClose);
@@ -474,7 +476,7 @@ TEST_F(TeacherFlow, LoginClassEntryConsoleAndExit) {
               EXPECT_NE(ini.find("[teacher]"), std::string::npos) << ini;
               EXPECT_NE(ini.find("skin=4"), std::string::npos) << ini;
               std::size_t at = 0;
-              for (const std::string key :
+              for (const std::string& key :
                    {std::string("skin=4"), std::string("server=127.0.0.1"), "port=" + std::to_string(server.port()),
                     std::string("classroom="), std::string("proxymode=0"),
                     std::string("proxyserver="), std::string("proxyport="),
