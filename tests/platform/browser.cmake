@@ -4,7 +4,10 @@ if(NOT KAVRO_WINDOWLESS)
   # Debian ships cpp-httplib's definitions compiled beside the header.
   find_package(Threads REQUIRED)
   find_library(KAVRO_HTTPLIB_LIBRARY cpp-httplib)
-  set(browser_test_links kavro_platform_browser kavro_ui Qt6::Test Threads::Threads)
+  # The control test reaches into the engine view, so it links the engine
+  # itself; programs that only use the control do not.
+  set(browser_test_links kavro_platform_browser kavro_ui Qt6::WebEngineWidgets Qt6::Test
+    Threads::Threads)
   if(KAVRO_HTTPLIB_LIBRARY)
     list(APPEND browser_test_links ${KAVRO_HTTPLIB_LIBRARY})
   endif()
