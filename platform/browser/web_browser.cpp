@@ -157,15 +157,9 @@ bool WebBrowser::AcceptsAddress(const std::string& url, std::string* reason) {
 
 void WebBrowser::Navigate(const std::string& url) {
   std::string reason;
-  if (!AcceptsAddress(url, &reason)) {
-    // Told as an event, like every other outcome of a navigation.
-    QPointer<WebBrowser> self = this;
-    QTimer::singleShot(0, this, [self, url, reason] {
-      if (self && self->NavigateError) self->NavigateError(*self, url, reason);
-    });
-    return;
-  }
-  if (!ensureView(&reason)) {
+  // A refused address, or no engine to load it: told as an event, like
+  // every other outcome of a navigation.
+  if (!AcceptsAddress(url, &reason) || !ensureView(&reason)) {
     QPointer<WebBrowser> self = this;
     QTimer::singleShot(0, this, [self, url, reason] {
       if (self && self->NavigateError) self->NavigateError(*self, url, reason);
