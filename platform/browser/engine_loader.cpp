@@ -10,7 +10,14 @@
 #include <filesystem>
 #include <system_error>
 
+#include <QCoreApplication>
+#include <QOpenGLContext>
+
 #include "platform/browser/browser_engine.h"
+
+// Qt Gui's setter of the context every shared OpenGL context shares with
+// (the getter is QOpenGLContext::globalShareContext()).
+void qt_gl_set_global_share_context(QOpenGLContext* context);
 
 namespace platform::engine {
 
@@ -35,6 +42,23 @@ std::string FindModule(std::string* error) {
   for (const std::string& c : candidates) where += (where.empty() ? "" : ", ") + c;
   *error = std::string(kModuleFile) + " is missing (looked for " + where + ")";
   return {};
+}
+
+// The engine draws its pages with OpenGL contexts shared with the
+// application's, and needs the shared context to exist before it starts
+// (it fails without one on X11). The application would make it at its
+// start; made here instead, at the first use of a browser, a window that
+// shows no page does not map the system's OpenGL drivers. Where no OpenGL
+// context can be made (the offscreen platform) the engine draws without.
+void ShareOpenGLContexts() {
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  if (QOpenGLContext::globalShareContext() != nullptr) return;
+  auto* context = new QOpenGLContext(QCoreApplication::instance());
+  if (!context->create()) {
+    delete context;
+    return;
+  }
+  qt_gl_set_global_share_context(context);
 }
 
 }  // namespace
@@ -81,7 +105,10 @@ Engine* BrowserEngine(std::string* error) {
   if (!tried) {
     tried = true;
     const std::string path = FindModule(&failure);
-    if (!path.empty()) engine = LoadModule(path, &ProfileHost(), &failure);
+    if (!path.empty()) {
+      ShareOpenGLContexts();
+      engine = LoadModule(path, &ProfileHost(), &failure);
+    }
     if (engine == nullptr) {
       std::fprintf(stderr, "browser engine: %s; no page can be shown\n", failure.c_str());
       std::fflush(stderr);
