@@ -89,10 +89,8 @@ void PrepareBrowserEngine() {
     flags += "--process-per-site";
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
   }
-  // The engine, loaded after the application object exists, draws with the
-  // OpenGL context the application shares; only settable before it.
-  if (QCoreApplication::instance() == nullptr)
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  // The OpenGL context the engine shares is made when the engine is loaded
+  // (see the loader), not here: made at the start it maps the drivers.
 }
 
 void BrowserProfile::setStorageRoot(const std::string& path) { gStorageRoot = path; }

@@ -14,7 +14,7 @@ class QWebEngineProfile;
 namespace platform {
 
 // Sets what the browser engine reads once at its start (one renderer
-// process per site, the shared OpenGL context). Touches only the process
+// process per site). Touches only the process
 // environment, never the engine. Call before the application object is
 // made; the profile calls it too.
 void PrepareBrowserEngine();
