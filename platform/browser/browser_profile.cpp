@@ -1,22 +1,16 @@
-// The shared browser profile.
+// The shared browser profile's settings, kept here as plain values and
+// handed to the browser engine when its profile is made. Nothing here loads
+// the engine except a call that needs the profile itself.
 #include "platform/browser/browser_profile.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QStandardPaths>
-#include <QWebEngineDownloadRequest>
-#include <QWebEngineHistory>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
-#include <QWebEngineSettings>
-#include <QWebEngineUrlRequestInterceptor>
 
+#include "platform/browser/browser_engine.h"
 #include "platform/browser/browser_registry.h"
-#include "platform/browser/frame_report.h"
+#include "platform/browser/engine_loader.h"
 #include "platform/browser_settings.h"
 #include "platform/private_files.h"
 
@@ -29,19 +23,8 @@ std::string gSettingsPath;
 std::string gDownloadFolder;
 bool gCheckEveryVisit = false;
 bool gNoDebugger = false;
+bool gProfileMade = false;
 std::function<void(const DownloadNotice&)> gNotice;
-QWebEngineProfile* gProfile = nullptr;  // lives as long as the application
-
-// Asks the server for a newer version of every page and resource it loads.
-class CheckEveryVisit : public QWebEngineUrlRequestInterceptor {
- public:
-  using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
-  void interceptRequest(QWebEngineUrlRequestInfo& info) override {
-    const QString scheme = info.requestUrl().scheme();
-    if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
-      info.setHttpHeader("Cache-Control", "max-age=0");
-  }
-};
 
 void ShowNotice(const DownloadNotice& n) {
   if (gNotice) {
@@ -57,21 +40,44 @@ void ShowNotice(const DownloadNotice& n) {
   box->show();
 }
 
-void OnDownload(QWebEngineDownloadRequest* d) {
-  QString dir = QString::fromStdString(gDownloadFolder);
-  if (dir.isEmpty()) dir = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-  if (dir.isEmpty()) dir = QDir::homePath();
-  QDir().mkpath(dir);
-  d->setDownloadDirectory(dir);
-  QObject::connect(d, &QWebEngineDownloadRequest::isFinishedChanged, d, [d] {
-    if (!d->isFinished()) return;
-    ShowNotice({QDir(d->downloadDirectory()).filePath(d->downloadFileName()).toStdString(),
-                d->state() == QWebEngineDownloadRequest::DownloadCompleted});
-  });
-  d->accept();
+// Reads the user's two browser settings into the values above.
+void ReadSettings() {
+  const BrowserSettings settings(gSettingsPath.empty() ? BrowserSettings::defaultPath()
+                                                       : gSettingsPath);
+  gCheckEveryVisit = settings.checksEveryVisit();
+  gNoDebugger = settings.scriptDebuggerDisabled();
+  if (gNoDebugger) {
+    // No inspector port, whatever the environment asks for (read by the
+    // engine when its profile is first made).
+    qunsetenv("QTWEBENGINE_REMOTE_DEBUGGING");
+  }
 }
 
+// The engine once its profile is made; nullptr before, or when the engine
+// could not be loaded.
+engine::Engine* EngineWithProfile() {
+  if (BrowserProfile::profile() == nullptr) return nullptr;
+  return engine::BrowserEngine();
+}
+
+class ProfileHostImpl final : public engine::Host {
+ public:
+  std::string downloadFolder() override {
+    QString dir = QString::fromStdString(gDownloadFolder);
+    if (dir.isEmpty()) dir = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    if (dir.isEmpty()) dir = QDir::homePath();
+    QDir().mkpath(dir);
+    return dir.toStdString();
+  }
+  void downloadFinished(const std::string& path, bool ok) override { ShowNotice({path, ok}); }
+};
+
 }  // namespace
+
+engine::Host& engine::ProfileHost() {
+  static ProfileHostImpl host;
+  return host;
+}
 
 void PrepareBrowserEngine() {
   static bool done = false;
@@ -83,6 +89,8 @@ void PrepareBrowserEngine() {
     flags += "--process-per-site";
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
   }
+  // The OpenGL context the engine shares is made when the engine is loaded
+  // (see the loader), not here: made at the start it maps the drivers.
 }
 
 void BrowserProfile::setStorageRoot(const std::string& path) { gStorageRoot = path; }
@@ -93,8 +101,12 @@ void BrowserProfile::setDownloadNotice(std::function<void(const DownloadNotice&)
 }
 
 QWebEngineProfile* BrowserProfile::profile() {
-  if (gProfile) return gProfile;
+  engine::Engine* e = engine::BrowserEngine();
+  if (e == nullptr) return nullptr;
+  if (gProfileMade) return e->profile();
+  gProfileMade = true;
   PrepareBrowserEngine();
+  ReadSettings();
   QString root = QString::fromStdString(gStorageRoot);
   if (root.isEmpty())
     root = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
@@ -102,52 +114,33 @@ QWebEngineProfile* BrowserProfile::profile() {
   // The stored pages and cookies are the user's alone; a folder that cannot
   // be made here is left to the browser engine, which reports its own faults.
   MakePrivateFolders(root.toStdString());
-  auto* p = new QWebEngineProfile(QStringLiteral("kavro"), QCoreApplication::instance());
-  p->setPersistentStoragePath(root + QStringLiteral("/storage"));
-  p->setCachePath(root + QStringLiteral("/cache"));
-  p->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
-  p->setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
-  p->settings()->setDefaultTextEncoding(QStringLiteral("GBK"));
-  QObject::connect(p, &QWebEngineProfile::downloadRequested, p, &OnDownload);
-  QWebEngineScript report;
-  report.setName(QStringLiteral("kavro-frame-complete"));
-  report.setInjectionPoint(QWebEngineScript::DocumentReady);
-  report.setRunsOnSubFrames(true);
-  report.setWorldId(QWebEngineScript::MainWorld);
-  report.setSourceCode(QString::fromLatin1(kFrameCompleteScript));
-  p->scripts()->insert(report);
-  gProfile = p;
-  reloadSettings();
-  return p;
+  engine::ProfileSetup setup;
+  setup.storageRoot = root.toStdString();
+  setup.checkEveryVisit = gCheckEveryVisit;
+  return e->makeProfile(setup);
 }
 
 void BrowserProfile::reloadSettings() {
-  if (!gProfile) {
-    profile();  // makes it, which reads the settings
-    return;
-  }
-  const BrowserSettings settings(gSettingsPath.empty() ? BrowserSettings::defaultPath()
-                                                       : gSettingsPath);
-  gCheckEveryVisit = settings.checksEveryVisit();
-  gNoDebugger = settings.scriptDebuggerDisabled();
-  if (gNoDebugger) {
-    // No inspector port, whatever the environment asks for.
-    qunsetenv("QTWEBENGINE_REMOTE_DEBUGGING");
-  }
-  static CheckEveryVisit* interceptor = nullptr;
-  if (gCheckEveryVisit && !interceptor) interceptor = new CheckEveryVisit(gProfile);
-  gProfile->setUrlRequestInterceptor(gCheckEveryVisit ? interceptor : nullptr);
-  ForEachBrowserPage([](QWebEnginePage& page) {
-    page.action(QWebEnginePage::InspectElement)->setVisible(!gNoDebugger);
-  });
+  ReadSettings();
+  // Before the profile is made the values wait for it: reading them does
+  // not load the engine.
+  if (!gProfileMade) return;
+  engine::Engine* e = EngineWithProfile();
+  if (e == nullptr) return;
+  e->setCheckEveryVisit(gCheckEveryVisit);
+  ForEachBrowserPage([e](QWebEnginePage& page) { e->showInspector(page, !gNoDebugger); });
 }
 
 bool BrowserProfile::checksEveryVisit() { return gCheckEveryVisit; }
 bool BrowserProfile::scriptDebuggerDisabled() { return gNoDebugger; }
 
 void BrowserProfile::ClearHistory() {
-  profile()->clearAllVisitedLinks();
-  ForEachBrowserPage([](QWebEnginePage& page) { page.history()->clear(); });
+  // The visited links are kept on disk: they are cleared even when no page
+  // was shown in this run.
+  engine::Engine* e = EngineWithProfile();
+  if (e == nullptr) return;
+  e->clearVisitedLinks();
+  ForEachBrowserPage([e](QWebEnginePage& page) { e->clearHistory(page); });
 }
 
 }  // namespace platform

@@ -1,7 +1,9 @@
 // The one browser profile every view of the client shares: named and kept
 // on disk (cookies, cache, visited links), pages of one server in one
 // renderer process, GBK as the text encoding of pages that declare none,
-// and the two browser settings of the user applied when it is made.
+// and the two browser settings of the user applied when it is made. The
+// settings below are plain values of the program; only a call that needs
+// the profile itself loads the browser engine.
 #pragma once
 
 #include <functional>
@@ -12,7 +14,9 @@ class QWebEngineProfile;
 namespace platform {
 
 // Sets what the browser engine reads once at its start (one renderer
-// process per site). Call before the first view; the profile calls it too.
+// process per site). Touches only the process
+// environment, never the engine. Call before the application object is
+// made; the profile calls it too.
 void PrepareBrowserEngine();
 
 struct DownloadNotice {
@@ -22,7 +26,8 @@ struct DownloadNotice {
 
 class BrowserProfile {
  public:
-  // The shared profile, made on first use.
+  // The shared profile, made on first use (which loads the browser engine);
+  // nullptr when the engine cannot be loaded.
   static QWebEngineProfile* profile();
   // Where the profile keeps its data (before the first use; tests point it
   // at a folder of their own). Default: the user's application data folder.
@@ -35,9 +40,11 @@ class BrowserProfile {
   // Who hears of finished downloads (default: a notice window).
   static void setDownloadNotice(std::function<void(const DownloadNotice&)> notice);
   // Reads the browser settings again and applies them to the profile and
-  // its open pages (after the login window wrote them).
+  // its open pages (after the login window wrote them). Before the profile
+  // is made they are kept for it: this never loads the engine.
   static void reloadSettings();
-  // Forgets visited links and the history of every open page.
+  // Forgets visited links (also those stored by an earlier run, so this
+  // loads the engine) and the history of every open page.
   static void ClearHistory();
   // Whether the profile adds a check for a newer version to every request,
   // and whether developer tools are off (as the settings said).

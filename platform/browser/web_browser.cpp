@@ -1,25 +1,21 @@
-// The browser control: lazy engine view, navigation events, frame
-// completion through an injected script, synchronous document calls,
-// new windows and renderer crashes.
+// The browser control: the engine view made at the first Navigate, the
+// navigation events, synchronous document calls, new windows and renderer
+// crashes. The engine answers through BrowserEvents.
 #include "platform/browser/web_browser.h"
 
 #include <memory>
 
-#include <QAction>
 #include <QDateTime>
 #include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineScript>
-#include <QWebEngineView>
 
+#include "platform/browser/browser_engine.h"
 #include "platform/browser/browser_profile.h"
 #include "platform/browser/browser_registry.h"
-#include "platform/browser/frame_report.h"
+#include "platform/browser/engine_loader.h"
 
 namespace platform {
 
@@ -27,8 +23,6 @@ namespace {
 int gDeciding = 0;  // BeforeNavigate2 handlers running
 int gWaiting = 0;   // document calls waiting for the page
 constexpr int kPingMs = 50;
-
-std::string S(const QString& s) { return s.toUtf8().toStdString(); }
 
 // Counts a running section up and down, also when it throws.
 struct Counting {
@@ -38,41 +32,70 @@ struct Counting {
 };
 }  // namespace
 
-class BrowserPage : public QWebEnginePage {
+// What the engine view of one control reports, turned into its events.
+class BrowserEvents final : public engine::ViewEvents {
  public:
-  BrowserPage(WebBrowser* owner, QWebEngineProfile* profile, QObject* parent)
-      : QWebEnginePage(profile, parent), owner_(owner) {
-    RegisterBrowserPage(this);
+  explicit BrowserEvents(WebBrowser& b) : b_(b) {}
+
+  bool decide(const std::string& url, bool mainFrame) override {
+    Counting deciding(gDeciding);
+    bool cancel = false;
+    if (b_.BeforeNavigate2) b_.BeforeNavigate2(b_, url, cancel);
+    if (cancel && mainFrame) b_.cancelPending_ = true;
+    return !cancel;
   }
-  ~BrowserPage() override { UnregisterBrowserPage(this); }
-
-  bool blankPending = false;
-
- protected:
-  bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
-    // The empty page shown after a renderer crash is the control's own.
-    if (blankPending && isMainFrame && url == QUrl(QStringLiteral("about:blank"))) {
-      blankPending = false;
-      return true;
+  void urlChanged(const std::string& url) override {
+    if (b_.NavigateComplete2) b_.NavigateComplete2(b_, url);
+  }
+  void loadStarted() override { b_.busy_ = true; }
+  void loadProgress(int percent) override {
+    if (b_.ProgressChange) b_.ProgressChange(b_, percent, 100);
+  }
+  void loadFinished() override {
+    b_.busy_ = false;
+    // A cancelled navigation ends with a failed load of the page that stays:
+    // no document was completed.
+    if (b_.cancelPending_) {
+      b_.cancelPending_ = false;
+      return;
     }
-    // Server redirects continue a navigation that was already decided.
-    if (type == NavigationTypeRedirect) return true;
-    const bool go = owner_->decide(S(url.toString()));
-    if (!go && isMainFrame) owner_->cancelPending_ = true;
-    return go;
+    // The main frame's document is complete (also an error page's).
+    if (b_.DocumentComplete) b_.DocumentComplete(b_, b_.LocationURL());
   }
-
-  void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int,
-                                const QString&) override {
-    const QString marker = QString::fromLatin1(kFrameCompleteMarker);
-    if (message.startsWith(marker)) owner_->frameComplete(S(message.mid(marker.size())));
-    // Other console output of pages is not kept.
+  void frameComplete(const std::string& url) override {
+    if (b_.DocumentComplete) b_.DocumentComplete(b_, url);
   }
-
-  QWebEnginePage* createWindow(WebWindowType) override { return owner_->openWindow(); }
+  void titleChanged(const std::string& title) override {
+    if (b_.TitleChange) b_.TitleChange(b_, title);
+  }
+  void linkHovered(const std::string& url) override {
+    if (b_.StatusTextChange) b_.StatusTextChange(b_, url);
+  }
+  void rendererGone() override {
+    b_.busy_ = false;
+    // Show an empty page; the next Navigate starts a new renderer.
+    QPointer<WebBrowser> self(&b_);
+    QTimer::singleShot(0, &b_, [self] {
+      if (self && self->engine_) self->engine_->showBlank();
+    });
+  }
+  engine::View* openWindow() override {
+    auto* w = new WebBrowser(nullptr);
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->resize(800, 600);
+    if (!w->ensureView()) {
+      delete w;
+      return nullptr;
+    }
+    w->TitleChange = [](WebBrowser& b, const std::string& title) {
+      b.setWindowTitle(QString::fromStdString(title));
+    };
+    w->show();
+    return w->engine_.get();
+  }
 
  private:
-  WebBrowser* owner_;
+  WebBrowser& b_;
 };
 
 WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent) {
@@ -82,52 +105,34 @@ WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent) {
 }
 
 WebBrowser::~WebBrowser() {
-  // The page goes before the view that shows it.
-  if (view_) view_->setPage(nullptr);
-  delete page_;
-  page_ = nullptr;
+  if (!engine_) return;
+  UnregisterBrowserPage(engine_->page());
+  // The engine view takes its page and widget with it.
+  engine_.reset();
+  view_ = nullptr;
 }
 
 bool WebBrowser::decidingNavigation() { return gDeciding > 0; }
 
-void WebBrowser::ensureView() {
-  if (view_) return;
-  QWebEngineProfile* profile = BrowserProfile::profile();
-  view_ = new QWebEngineView(this);
-  page_ = new BrowserPage(this, profile, nullptr);
-  view_->setPage(page_);
-  layout()->addWidget(view_);
-  if (BrowserProfile::scriptDebuggerDisabled())
-    page_->action(QWebEnginePage::InspectElement)->setVisible(false);
-
-  connect(page_, &QWebEnginePage::urlChanged, this, [this](const QUrl& u) {
-    if (NavigateComplete2) NavigateComplete2(*this, S(u.toString()));
-  });
-  connect(page_, &QWebEnginePage::loadStarted, this, [this] { busy_ = true; });
-  connect(page_, &QWebEnginePage::loadProgress, this, [this](int p) {
-    if (ProgressChange) ProgressChange(*this, p, 100);
-  });
-  connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) {
-    busy_ = false;
-    // A cancelled navigation ends with a failed load of the page that stays:
-    // no document was completed.
-    if (cancelPending_) {
-      cancelPending_ = false;
-      return;
-    }
-    // The main frame's document is complete (also an error page's).
-    if (DocumentComplete) DocumentComplete(*this, LocationURL());
-  });
-  connect(page_, &QWebEnginePage::titleChanged, this, [this](const QString& t) {
-    if (TitleChange) TitleChange(*this, S(t));
-  });
-  connect(page_, &QWebEnginePage::linkHovered, this, [this](const QString& link) {
-    if (StatusTextChange) StatusTextChange(*this, S(link));
-  });
-  connect(page_, &QWebEnginePage::renderProcessTerminated, this,
-          [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
-            if (status != QWebEnginePage::NormalTerminationStatus) rendererGone();
-          });
+bool WebBrowser::ensureView(std::string* reason) {
+  if (engine_) return true;
+  std::string why;
+  engine::Engine* e = engine::BrowserEngine(&why);
+  if (e == nullptr || BrowserProfile::profile() == nullptr) {
+    if (reason != nullptr) *reason = "the browser engine could not be loaded: " + why;
+    return false;
+  }
+  events_ = std::make_unique<BrowserEvents>(*this);
+  engine_.reset(e->createView(this, events_.get()));
+  if (!engine_) {
+    if (reason != nullptr) *reason = "the browser engine made no view";
+    return false;
+  }
+  view_ = engine_->view();
+  layout()->addWidget(engine_->widget());
+  RegisterBrowserPage(engine_->page());
+  if (BrowserProfile::scriptDebuggerDisabled()) e->showInspector(*engine_->page(), false);
+  return true;
 }
 
 bool WebBrowser::AcceptsAddress(const std::string& url, std::string* reason) {
@@ -152,75 +157,37 @@ bool WebBrowser::AcceptsAddress(const std::string& url, std::string* reason) {
 
 void WebBrowser::Navigate(const std::string& url) {
   std::string reason;
-  if (!AcceptsAddress(url, &reason)) {
-    // Told as an event, like every other outcome of a navigation.
+  // A refused address, or no engine to load it: told as an event, like
+  // every other outcome of a navigation.
+  if (!AcceptsAddress(url, &reason) || !ensureView(&reason)) {
     QPointer<WebBrowser> self = this;
     QTimer::singleShot(0, this, [self, url, reason] {
       if (self && self->NavigateError) self->NavigateError(*self, url, reason);
     });
     return;
   }
-  ensureView();
   const QUrl target(QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size())),
                     QUrl::TolerantMode);
   // Loading from inside a navigation decision would re-enter the engine:
-  // the load starts right after the decision instead.
+  // the load starts right after the decision instead (the timer belongs to
+  // this control, so it goes with it).
   if (gDeciding > 0) {
-    QPointer<BrowserPage> page = page_;
-    QTimer::singleShot(0, this, [page, target] {
-      if (page) page->load(target);
-    });
+    QTimer::singleShot(0, this, [this, target] { engine_->load(target); });
     return;
   }
-  page_->load(target);
+  engine_->load(target);
 }
 
-std::string WebBrowser::LocationURL() const {
-  return page_ ? S(page_->url().toString()) : std::string();
-}
+std::string WebBrowser::LocationURL() const { return engine_ ? engine_->url() : std::string(); }
 
-std::string WebBrowser::LocationName() const { return page_ ? S(page_->title()) : std::string(); }
+std::string WebBrowser::LocationName() const { return engine_ ? engine_->title() : std::string(); }
 
 void WebBrowser::Stop() {
-  if (page_) page_->triggerAction(QWebEnginePage::Stop);
+  if (engine_) engine_->stop();
 }
 
 void WebBrowser::Refresh() {
-  if (page_) page_->triggerAction(QWebEnginePage::Reload);
-}
-
-bool WebBrowser::decide(const std::string& url) {
-  Counting deciding(gDeciding);
-  bool cancel = false;
-  if (BeforeNavigate2) BeforeNavigate2(*this, url, cancel);
-  return !cancel;
-}
-
-void WebBrowser::frameComplete(const std::string& url) {
-  if (DocumentComplete) DocumentComplete(*this, url);
-}
-
-void WebBrowser::rendererGone() {
-  busy_ = false;
-  // Show an empty page; the next Navigate starts a new renderer.
-  QPointer<BrowserPage> page = page_;
-  QTimer::singleShot(0, this, [page] {
-    if (!page) return;
-    page->blankPending = true;
-    page->load(QUrl(QStringLiteral("about:blank")));
-  });
-}
-
-QWebEnginePage* WebBrowser::openWindow() {
-  auto* w = new WebBrowser(nullptr);
-  w->setAttribute(Qt::WA_DeleteOnClose);
-  w->resize(800, 600);
-  w->ensureView();
-  w->TitleChange = [](WebBrowser& b, const std::string& title) {
-    b.setWindowTitle(QString::fromStdString(title));
-  };
-  w->show();
-  return w->page_;
+  if (engine_) engine_->reload();
 }
 
 void WebBrowser::runAfterDecision(std::function<void()> fn) {
@@ -249,21 +216,21 @@ void WebBrowser::runAfterDecision(std::function<void()> fn) {
 }
 
 void WebBrowser::runScript(const QString& script) {
-  if (page_) page_->runJavaScript(script, QWebEngineScript::ApplicationWorld);
+  if (engine_) engine_->runScript(script);
 }
 
 bool WebBrowser::ownsWindow(const QWidget* w) const { return w && (w == this || isAncestorOf(w)); }
 
 HtmlDocument WebBrowser::Document() {
   HtmlDocument d;
-  if (page_) d.browser_ = this;
+  if (engine_) d.browser_ = this;
   return d;
 }
 
 QVariant WebBrowser::evaluate(const QString& script) {
   // One wait at a time: a call from inside another call's wait (an event
   // handler run by the nested loop) gets no answer instead of stacking loops.
-  if (!page_ || gWaiting > 0) return {};
+  if (!engine_ || gWaiting > 0) return {};
   struct State {
     QVariant value;
     bool done = false;
@@ -271,7 +238,7 @@ QVariant WebBrowser::evaluate(const QString& script) {
   };
   auto state = std::make_shared<State>();
   std::weak_ptr<State> weak = state;
-  page_->runJavaScript(script, QWebEngineScript::ApplicationWorld, [weak](const QVariant& v) {
+  engine_->evaluate(script, [weak](const QVariant& v) {
     if (auto s = weak.lock()) {
       s->value = v;
       s->done = true;

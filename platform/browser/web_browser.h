@@ -1,14 +1,20 @@
-// The embedded browser control on Qt WebEngine. Navigate returns at once;
-// the events tell what happens: before every navigation (links, scripts,
-// frames; the handler may cancel), navigation done, document complete (for
-// each frame), title, status text (the hovered link) and progress (of 100).
-// The engine view is made at the first Navigate, so windows that hold
-// browsers open fast. Pages that open a new window open in a plain window
-// of their own with a browser of the same profile. Only absolute http,
-// https, about and data addresses are opened, never a local file.
+// The embedded browser control. Navigate returns at once; the events tell
+// what happens: before every navigation (links, scripts, frames; the
+// handler may cancel), navigation done, document complete (for each frame),
+// title, status text (the hovered link) and progress (of 100). Pages that
+// open a new window open in a plain window of their own with a browser of
+// the same profile. Only absolute http, https, about and data addresses are
+// opened, never a local file.
+//
+// The control is a plain widget of the program. The browser engine (Qt
+// WebEngine, in a module loaded on first need) and its view are made at the
+// first Navigate, so windows that hold browsers open fast and a program
+// that shows no page never loads the engine. When the engine cannot be
+// loaded the control stays empty and every Navigate ends in NavigateError.
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include <QVariant>
@@ -21,7 +27,10 @@ class QWebEnginePage;
 
 namespace platform {
 
-class BrowserPage;
+namespace engine {
+class View;
+}
+class BrowserEvents;
 
 class WebBrowser : public QWidget {
  public:
@@ -59,7 +68,8 @@ class WebBrowser : public QWidget {
   // Runs a script in the page without waiting for it.
   void runScript(const QString& script);
 
-  // The engine view (nullptr before the first Navigate).
+  // The engine view (nullptr before the first Navigate, and when the engine
+  // could not be loaded).
   QWebEngineView* view() const { return view_; }
 
   std::function<void(WebBrowser& sender, const std::string& url, bool& cancel)> BeforeNavigate2;
@@ -69,20 +79,20 @@ class WebBrowser : public QWidget {
   std::function<void(WebBrowser& sender, const std::string& text)> StatusTextChange;
   std::function<void(WebBrowser& sender, int progress, int progressMax)> ProgressChange;
   // A Navigate that was refused: the address is not an absolute http,
-  // https, about or data address. Nothing was loaded; the page stays.
+  // https, about or data address, or the browser engine could not be
+  // loaded. Nothing was loaded; the page stays.
   std::function<void(WebBrowser& sender, const std::string& url, const std::string& reason)>
       NavigateError;
 
  private:
-  friend class BrowserPage;
-  void ensureView();
-  bool decide(const std::string& url);
-  void frameComplete(const std::string& url);
-  void rendererGone();
-  QWebEnginePage* openWindow();
+  friend class BrowserEvents;
+  // Makes the engine view; false when the engine is not there (reason says
+  // why).
+  bool ensureView(std::string* reason = nullptr);
 
   QWebEngineView* view_ = nullptr;
-  BrowserPage* page_ = nullptr;
+  std::unique_ptr<BrowserEvents> events_;
+  std::unique_ptr<engine::View> engine_;
   int domTimeoutMs_ = 3000;
   bool busy_ = false;
   bool cancelPending_ = false;  // a cancelled main-frame navigation is winding up
