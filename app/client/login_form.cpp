@@ -194,6 +194,9 @@ void TLoginForm::selectQuietly(skin::TbsSkinComboBox& combo, int index) {
 }
 
 void TLoginForm::selectSkin(int index) {
+  // A stored index that names no skin (a hand-edited or damaged file) would
+  // leave every window without a skin: the first skin is worn instead.
+  if (index < 0 || index >= kStoredSkinCount) index = 0;
   selectQuietly(*bsSkinComboBox2, index);
   bsSkinComboBox2Change();
 }

@@ -57,7 +57,6 @@ int main(int argc, char** argv) {
   gfx::InstallProjectFontConfig();
   PreferX11();
   platform::PrepareBrowserEngine();
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   ui::PrepareHighDpi();
   QApplication qapp(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("kavro-teacher"));
